@@ -1,0 +1,3 @@
+CREATE TABLE users (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE, passwd TEXT NOT NULL DEFAULT '');
+INSERT INTO users (name, passwd) VALUES ('admin', '');
+CREATE TABLE config (keyName TEXT NOT NULL UNIQUE, valueStr TEXT, notes TEXT);
