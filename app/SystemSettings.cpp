@@ -35,10 +35,10 @@ QVariant readIniValue(const QString& fileName, const QString& group, const QStri
         return defaultValue;
     QSettings settings(fileName, QSettings::IniFormat);
     settings.setIniCodec("UTF8");
-    if (settings.status() != QSettings::NoError)
-        return defaultValue;
     const QString path = group.isEmpty() ? key : group + QLatin1Char('/') + key;
-    return settings.value(path, defaultValue);
+    const QVariant value = settings.value(path, defaultValue);
+    // The file is read on first access: only then does a broken file show.
+    return settings.status() == QSettings::NoError ? value : defaultValue;
 }
 
 bool writeIniValues(const QString& fileName, const QString& group, const QVariantMap& values)
@@ -49,12 +49,17 @@ bool writeIniValues(const QString& fileName, const QString& group, const QVarian
         return false;
     }
     {
-        // A file the INI reader cannot parse would never be written again: start it afresh.
+        // A file the INI reader cannot parse would never be written again: set it aside (for
+        // whoever wants to look at it) and start afresh.
         QSettings probe(fileName, QSettings::IniFormat);
         probe.setIniCodec("UTF8");
+        probe.allKeys();
         if (probe.status() == QSettings::FormatError) {
-            qDebug() << "writeIniValues broken file replaced" << fileName;
-            QFile::remove(fileName);
+            qDebug() << "writeIniValues broken file set aside" << fileName;
+            const QString aside = fileName + QStringLiteral(".broken");
+            QFile::remove(aside);
+            if (!QFile::rename(fileName, aside))
+                QFile::remove(fileName);
         }
     }
     QSettings settings(fileName, QSettings::IniFormat);

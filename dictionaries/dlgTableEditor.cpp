@@ -41,7 +41,7 @@ void dlgTableEditor::setHeaders()
         else if (column == QLatin1String("projectname"))
             headers << tr("项目");
         else if (column == QLatin1String("projectchnname"))
-            headers << tr("项目名称");
+            headers << tr("中文名称");
         else if (column == QLatin1String("projectvalue"))
             headers << tr("临床意义");
         else if (column == QLatin1String("remark"))
