@@ -198,6 +198,25 @@ private slots:
         QCOMPARE(cancelled.resultText(), QString());
     }
 
+    void builtInImages()
+    {
+        for (const char* name : {":/images/logo.ico", ":/images/logo_qv.png", ":/images/find.png",
+                                 ":/images/setting.png", ":/images/bianji.png",
+                                 ":/MessageBox/images/information.png",
+                                 ":/MessageBox/images/warning.png", ":/MessageBox/images/question.png"})
+            QVERIFY2(!QImage(QString::fromLatin1(name)).isNull(), name);
+        // Fifteen gauge pictures, each with the marker in its own place.
+        QSet<QByteArray> distinct;
+        for (int i = 1; i <= 15; ++i) {
+            const QImage gauge(QStringLiteral(":/images/%1.png").arg(i, 2, 10, QLatin1Char('0')));
+            QVERIFY(!gauge.isNull());
+            distinct.insert(QByteArray(reinterpret_cast<const char*>(gauge.constBits()), gauge.sizeInBytes()));
+        }
+        QCOMPARE(distinct.size(), 15);
+        QVERIFY(!QImage(":/images/logo_qv.png").isNull());
+        QVERIFY(QImage(":/images/logo_qv.png").width() > 2 * QImage(":/images/logo_qv.png").height());
+    }
+
     void loadingOverlay()
     {
         dlgLoading* loading = dlgLoading::getInstance();
