@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QStringList>
+#include <QWaitCondition>
 #include <atomic>
 
 class QThread;
@@ -50,6 +51,8 @@ private:
     explicit PcComData(QObject* parent = nullptr);
     ~PcComData() override;
     void scanLoop();
+    void shutdownThreads();
+    static void shutdownAtExit();
 
     friend class PortWorker;
     QThread* m_ioThread = nullptr;
@@ -61,4 +64,6 @@ private:
     std::atomic<bool> m_stopComm{true};   // reading thread closes the port at its next pass
     std::atomic<bool> m_stopScan{false};
     std::atomic<bool> m_scanRunning{false};
+    QMutex m_scanStateMutex; // scanner start/stop and its one-second pause
+    QWaitCondition m_scanWake;
 };
