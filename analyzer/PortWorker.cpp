@@ -34,6 +34,8 @@ bool PortWorker::open(const ComPortSettings& settings)
     // Modem lines exist only on real ports; a pseudo-terminal refuses them harmlessly.
     m_port->setDataTerminalReady(settings.dtr);
     m_port->setRequestToSend(settings.rts);
+    // Bytes that reached the line before this connection belong to an earlier conversation.
+    m_port->clear(QSerialPort::AllDirections);
     m_port->clearError();
     m_open = true;
     return true;
