@@ -178,6 +178,12 @@ void Index::receiveresultSize(int data)
         return;
     }
     m_cmdTimer->stop();
+    if (m_queryInFlight) {
+        // An answer to an earlier poll: the transfer it asks for is already running.
+        qDebug() << "ReResultSize during a transfer, ignored:" << data;
+        m_cmdTimer->start(m_replyInterval);
+        return;
+    }
     const int stored = m_indexdb.countByMachine(m_machineId);
     if (stored < 0) {
         // The store cannot be read: ask for nothing now, the next poll tries again.
