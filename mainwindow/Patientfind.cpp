@@ -46,6 +46,15 @@ QueryFilter Patientfind::currentFilter() const
     filter.sampleid = ui->sampleid->text().trimmed();
     filter.patientinfoname = ui->patientinfoname->text().trimmed();
     filter.speciesname = ui->speciesname->text().trimmed();
+    // Departments of the analyzer are stored as codes; a typed department name finds them.
+    for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
+        const QString code = QString::number(it.key());
+        if (!filter.speciesname.isEmpty()
+            && Translateword::getInstance()->trans(code, divisionIndexMap) == filter.speciesname) {
+            filter.speciesname = code;
+            break;
+        }
+    }
     filter.patientinfoid = ui->patientinfoid->text().trimmed();
     filter.projectname = ui->projectname->currentText().trimmed();
     filter.machineid = ui->machineid->currentText().trimmed();
