@@ -48,10 +48,12 @@ QString likeEscaped(const QString& text)
 
 void logSqlError(const char* where, const QSqlQuery& query)
 {
-    qDebug() << where << " sql:" << query.lastQuery() << " error:" << query.lastError().text();
+    qDebug().noquote() << QString::fromUtf8(where) + QStringLiteral(" sql:") + query.lastQuery()
+                              + QStringLiteral(" error:") + query.lastError().text();
 }
 
 void logSqlError(const char* where, const QString& sql, const QSqlDatabase& db)
 {
-    qDebug() << where << " sql:" << sql << " error:" << db.lastError().text();
+    qDebug().noquote() << QString::fromUtf8(where) + QStringLiteral(" sql:") + sql + QStringLiteral(" error:")
+                              + db.lastError().text();
 }
