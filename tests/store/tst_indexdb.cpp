@@ -79,6 +79,18 @@ private slots:
         m_dir = nullptr;
     }
 
+    void qcResultTravelsAsMetaType()
+    {
+        const int type = QMetaType::type("PanelQcResult");
+        QVERIFY(type != QMetaType::UnknownType);
+        PanelQcResult r;
+        r.QcLot = "L1";
+        const QVariant v(type, &r);
+        QCOMPARE(v.value<PanelQcResult>().QcLot, QString("L1"));
+        QCOMPARE(PanelQcResult().id, -1);
+        QCOMPARE(QcQueryFilter().QcProduct, -1);
+    }
+
     void insertAndReadBackEveryField()
     {
         PanelChkRecord in = sample("QV-1", kDay, "旺财", "TP");
