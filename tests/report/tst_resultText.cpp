@@ -1,7 +1,10 @@
 #include "ReportItem.h"
 #include "UnitConvert.h"
 #include "chkReportPage.h"
+#include "printTool.h"
 #include "resultText.h"
+
+#include <QPointer>
 
 #include <QtTest>
 
@@ -212,6 +215,16 @@ private slots:
         QVERIFY(!page.printClinical);
         QVERIFY(page.ageText.isEmpty());
         QVERIFY(page.patientInfo.sampleJson.isEmpty());
+
+        // The page owns the printTool behind its pointer.
+        QPointer<printTool> tool;
+        {
+            chkReportPage owner;
+            owner.previewTool = new printTool(0);
+            tool = owner.previewTool;
+            owner.previewTool->createPrinter();
+        }
+        QVERIFY(tool.isNull());
     }
 };
 
