@@ -1,5 +1,5 @@
 #include "CloudConfig.h"
-#include "CloudRegion.h"
+#include "SystemSettings.h"
 
 #include <QSettings>
 
@@ -44,5 +44,5 @@ CloudConfig CloudConfig::forRegion(const QString& region)
 
 CloudConfig CloudConfig::current()
 {
-    return forRegion(cloudRegion());
+    return forRegion(getDbsource());
 }

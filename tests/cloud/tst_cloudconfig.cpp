@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "CloudConfig.h"
-#include "CloudRegion.h"
+#include "SystemSettings.h"
 #include "TestSupport.h"
 #include "UuidHolder.h"
 
@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(c.mysqlPort, 3306);
         QCOMPARE(c.amqpHost, QString("127.0.0.1"));
         QCOMPARE(c.amqpPort, 5672);
-        QCOMPARE(cloudRegion(), QString("cn"));
+        QCOMPARE(getDbsource(), QString("cn"));
     }
 
     void regionPicksItsSection()

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -116,6 +117,28 @@ private slots:
         dlg.resize(300, 200);
         const QImage shot = dlg.grab().toImage();
         QCOMPARE(QColor(shot.pixel(5, 5)), QColor(Qt::red));
+    }
+
+    void screenshot()
+    {
+        const QString out = qEnvironmentVariable("CHEMDESK_SCREENSHOT_DIR");
+        if (out.isEmpty())
+            QSKIP("set CHEMDESK_SCREENSHOT_DIR to save a picture of the login");
+        TempWorkDir dir;
+        QImage scene(640, 400, QImage::Format_RGB32);
+        QPainter p(&scene);
+        p.fillRect(scene.rect(), QColor(60, 110, 160));
+        p.fillRect(QRect(100, 80, 300, 200), QColor(230, 200, 120));
+        p.end();
+        dlgLogin::makeLoginBackground(QPixmap::fromImage(scene));
+        dlgLogin dlg;
+        dlg.setHint("1234");
+        dlg.resize(640, 400);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTest::keyClicks(dlg.findChild<QLineEdit*>("lineEdit_password"), "12");
+        dlg.findChild<QPushButton*>("pushButton_login")->click();
+        QVERIFY(dlg.grab().save(out + "/login.png"));
     }
 };
 
