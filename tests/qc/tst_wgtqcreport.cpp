@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTranslator>
 
 // The QC tab over a real main database.
 class tst_wgtqcreport : public QObject
@@ -261,6 +262,21 @@ private slots:
         w.initComboBox();
         QCOMPARE(division->count(), 4);
         QCOMPARE(division->currentText(), QString::fromUtf8("手术室"));
+    }
+
+    void followsTheLanguage()
+    {
+        QcTestDb::insert(1, "L", "", "M1", m_day);
+        wgtQcReport w;
+        QTranslator english;
+        QVERIFY(english.load(":/Translate_EN.qm"));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(list(w)->horizontalHeaderItem(wgtQcReport::ColTime)->text(), QString("Test time"));
+        QCOMPARE(column(list(w), wgtQcReport::ColProduct), QStringList{"QC 2"});
+        QCOMPARE(child<QPushButton>(w, "pushButton_save")->text(), QString("Save"));
+        QCOMPARE(child<QComboBox>(w, "comboBox_qcProduct")->itemText(1), QString("QC 2"));
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(child<QPushButton>(w, "pushButton_save")->text(), QString::fromUtf8("保存"));
     }
 
     void screenshot()
