@@ -1,0 +1,2 @@
+-- Seed of the serial-mode main database.
+.read main_database.sqlinc
