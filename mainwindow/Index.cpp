@@ -1,12 +1,15 @@
 #include "Index.h"
 #include "ui_Index.h"
 
+#include "CloudConfig.h"
 #include "FileUtils.h"
 #include "Patientfind.h"
 #include "PcComData.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
+#include "dlgLogin.h"
+#include "wgtQcReport.h"
 #include "qvHeaderView.h"
 
 #include <QAction>
@@ -247,8 +250,7 @@ void Index::writePrintDefaults()
 // Plain HTTP GET of the update description from the domestic cloud server.
 void Index::requestUpdateDescription()
 {
-    QSettings cloud(QStringLiteral("./saveFile/cloud.ini"), QSettings::IniFormat);
-    const QString host = cloud.value(QStringLiteral("cn/httpHost"), QStringLiteral("127.0.0.1")).toString();
+    const QString host = CloudConfig::forRegion(QStringLiteral("cn")).httpHost;
     QUrl url;
     url.setScheme(QStringLiteral("http"));
     url.setHost(host);

@@ -16,7 +16,7 @@
 #include "Speciesdb.h"
 #include "UserEntry.h"
 #include "Userdb.h"
-#include "IndexCloudQc.h"
+#include "MysqlDatadb.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -25,6 +25,7 @@
 #include <QVector>
 
 class QMenu;
+class dlgLogin;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;

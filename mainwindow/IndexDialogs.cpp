@@ -4,6 +4,9 @@
 
 #include "Historyrecord.h"
 #include "Patientfind.h"
+#include "RecycleBin.h"
+#include "dlgQcQuery.h"
+#include "wgtQcReport.h"
 
 #include <QCursor>
 #include <QDebug>
@@ -306,17 +309,10 @@ void Index::on_pushButton_11_clicked()
     dlgQcQuery dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QcQueryFilter criteria = dialog.filter();
-    QcQueryFilter filter;
-    filter.QcProduct = criteria.QcProduct;
-    filter.QcLot = criteria.QcLot;
-    filter.machineid = criteria.machineid;
-    filter.division = criteria.division;
-    filter.m_projectName = criteria.m_projectName;
-    // The whole end day is included: the end bound is the next midnight, exclusive.
-    filter.m_startChkDatetime = QDateTime(criteria.m_startChkDatetime.date(), QTime(0, 0));
+    // The dialog gives the start day's midnight and the midnight after the end day (exclusive),
+    // so the whole end day is included.
+    QcQueryFilter filter = dialog.filter();
     filter.m_useStartChkDatetime = true;
-    filter.m_endChkDatetime = QDateTime(criteria.m_endChkDatetime.date().addDays(1), QTime(0, 0));
     filter.m_useEndChkDatetime = true;
     qDebug() << filter.m_startChkDatetime;
     qDebug() << filter.m_endChkDatetime;

@@ -5,6 +5,7 @@
 #include "PcComData.h"
 #include "SystemSettings.h"
 #include "dlgLoading.h"
+#include "dlgLogin.h"
 
 #include <QKeyEvent>
 #include <QSerialPort>
