@@ -38,7 +38,7 @@ void disconnectFrom(Index& w)
 {
     QTest::mouseClick(w.form()->okButton, Qt::LeftButton);
     // The reading thread closes the port within one pass.
-    QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
+    (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
 }
 }
 
@@ -50,7 +50,7 @@ private slots:
     void cleanup()
     {
         PcComData::getInstance()->stopComm();
-        QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
+        (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
     }
 
     // Every result is stored once, in order, QC runs apart; a reconnect and a restart fetch
@@ -96,7 +96,7 @@ private slots:
             w->setWindowState(Qt::WindowNoState);
             w->resize(1411, 825);
             w->show();
-            QTest::qWaitForWindowExposed(w);
+            QVERIFY(QTest::qWaitForWindowExposed(w));
             table->selectRow(0);
             w->grab().save(qEnvironmentVariable("CHEMDESK_SHOT"));
         }
@@ -162,7 +162,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(boxes.texts.size(), 1); // no second warning from a late tick
 
-        QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
+        QVERIFY(QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000));
         connectTo(w, sim.port());
         QVERIFY(waitStored(6));
         QTRY_VERIFY_WITH_TIMEOUT(w.m_resultSizeTimer->isActive(), 3000);
