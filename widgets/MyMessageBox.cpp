@@ -99,3 +99,12 @@ int MyMessageBox::showMyMessageBoxWithText(QWidget* parent, const QString& title
     box->setCancelVisible(!cancelText.isEmpty());
     return run(box, modal);
 }
+
+bool MyMessageBox::showSaveResult(QWidget* parent, bool saved)
+{
+    if (saved)
+        showMyMessageBox(parent, tr("提示"), tr("保存成功"), Information, 0, true);
+    else
+        showMyMessageBox(parent, tr("警告"), tr("保存失败"), Warning, 0, true);
+    return saved;
+}
