@@ -37,6 +37,8 @@ public:
     void retranslate() override;
 
 private:
+    static MyMessageBox* create(QWidget* parent, const QString& title, const QString& text,
+                                int iconType);
     static int run(MyMessageBox* box, bool modal);
 
     Ui::MyMessageBox* ui;

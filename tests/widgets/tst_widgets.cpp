@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(text, QString("是|否"));
     }
 
+    void messageBoxPictureByIconType()
+    {
+        const char* pictures[] = {":/MessageBox/images/information.png",
+                                  ":/MessageBox/images/warning.png",
+                                  ":/MessageBox/images/question.png", nullptr};
+        QWidget parent;
+        for (int type = 0; type <= 3; ++type) {
+            QCOMPARE(MyMessageBox::showMyMessageBox(&parent, "t", "x", type, 0, false), -1);
+            auto* box = parent.findChildren<MyMessageBox*>().last();
+            auto* icon = box->findChild<QLabel*>("label_icon");
+            if (pictures[type]) {
+                QVERIFY(icon->isVisible());
+                QCOMPARE(icon->pixmap(Qt::ReturnByValue).toImage(),
+                         QImage(QString::fromLatin1(pictures[type])).convertToFormat(
+                             icon->pixmap(Qt::ReturnByValue).toImage().format()));
+            } else {
+                QVERIFY(!icon->isVisible());
+            }
+            box->close();
+        }
+    }
+
     void nonModalBoxReturnsAtOnce()
     {
         QWidget parent;
