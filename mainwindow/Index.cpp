@@ -1,4 +1,5 @@
 #include "Index.h"
+#include "LanguageLoader.h"
 #include "ui_Index.h"
 
 #include "CloudConfig.h"
@@ -147,22 +148,7 @@ void Index::listenReopenEvent()
 
 void Index::setLocaleByLanguage(const QString& language)
 {
-    QLocale locale(QLocale::Chinese, QLocale::China);
-    if (language == QLatin1String("English"))
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    else if (language == QLatin1String("Italian"))
-        locale = QLocale(QLocale::Italian, QLocale::Italy);
-    else if (language == QLatin1String("Spanish"))
-        locale = QLocale(QLocale::Spanish, QLocale::Spain);
-    else if (language == QLatin1String("French"))
-        locale = QLocale(QLocale::French, QLocale::France);
-    else if (language == QLatin1String("Russian"))
-        locale = QLocale(QLocale::Russian, QLocale::Russia);
-    else if (language == QLatin1String("Portuguese"))
-        locale = QLocale(QLocale::Portuguese, QLocale::Portugal);
-    else if (language == QLatin1String("Turkish"))
-        locale = QLocale(QLocale::Turkish, QLocale::Turkey);
-    QLocale::setDefault(locale);
+    QLocale::setDefault(LanguageLoader::localeForLanguage(language));
 }
 
 // The data menu of pushButton_10; rebuilt on a language change, the old one is freed.

@@ -125,13 +125,6 @@
     </message>
 </context>
 <context>
-    <name>PlaceholderWindow</name>
-    <message>
-        <source>生化管理平台</source>
-        <translation>Plateforme de gestion biochimique</translation>
-    </message>
-</context>
-<context>
     <name>Referencevalue</name>
     <message>
         <source>项目名称</source>
