@@ -177,6 +177,8 @@ bool dbHelper::openDatabase()
         }
         QSqlDatabase::removeDatabase(conn);
     }
+    // A missing file would be created empty, and every result stored later would be lost.
+    copyFileIfMissing(QStringLiteral(":/DB/Chinese/") + fileName, fileName);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(fileName);
     if (!db.open()) {

@@ -217,6 +217,14 @@ private slots:
         QVERIFY(Indexdb().insertData(r));
         QCOMPARE(sqlValue("database.db3", "select count(*) from PanelChkResult").toInt(), 1);
         QCOMPARE(sqlValue("database.db2", "select count(*) from PanelChkResult").toInt(), 0);
+
+        // A main database removed while the program runs comes back from the seed, not as an
+        // empty file that cannot store a result.
+        dbHelper::getInstance()->close();
+        QVERIFY(QFile::remove("database.db3"));
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        QVERIFY(Indexdb().insertData(r));
+        QCOMPARE(sqlValue("database.db3", "select count(*) from PanelChkResult").toInt(), 1);
     }
 };
 
