@@ -201,7 +201,11 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(dbHelper::prepareMainDatabases());
-        QVERIFY(dbHelper::getInstance()->openDatabase());
+        {
+            LogCapture log;
+            QVERIFY(dbHelper::getInstance()->openDatabase());
+            QVERIFY(log.contains("start") && log.contains("database.db2"));
+        }
         QCOMPARE(QFileInfo(QSqlDatabase::database().databaseName()).fileName(), QString("database.db2"));
         {
             QDir().mkpath("saveFile");
