@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QJsonParseError>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlQuery>
@@ -59,48 +60,151 @@ private:
     mutable QHash<const char*, int> m_index;
 };
 
-PanelChkRecord readChkRecord(const RowReader& r)
+// The columns of PanelChkResult that a result is read from.
+enum ChkColumn {
+    ColId, ColChkdatetime, ColMachineid, ColPanelid, ColPanelindex, ColPanellot, ColPatientinfo, ColTestresults,
+    ColMastername, ColSpeciesname, ColAnimalsexname, ColSampletypename, ColSendinspectorname, ColSendinspectordate,
+    ColSampletime, ColInspectorname, ColReviewername, ColClinicalinformation, ColRemark, ColState, ColErrcode,
+    ColStatus, ColTestType, ColQcLot, ColAiResult, ChkColumnCount
+};
+
+const char* const kChkColumnNames[ChkColumnCount] = {
+    "id", "chkdatetime", "machineid", "panelid", "panelindex", "panellot", "patientinfo", "testresults",
+    "mastername", "speciesname", "animalsexname", "sampletypename", "sendinspectorname", "sendinspectordate",
+    "sampletime", "inspectorname", "reviewername", "clinicalinformation", "remark", "state", "Errcode",
+    "status", "testType", "QcLot", "aiResult"};
+
+// Reads result rows by column position, the positions looked up by name once per query (a column
+// that an older schema lacks reads as null).
+class ChkRowReader
+{
+public:
+    explicit ChkRowReader(const QSqlQuery& q) : m_query(q)
+    {
+        const QSqlRecord record = q.record();
+        for (int c = 0; c < ChkColumnCount; ++c)
+            m_pos[c] = record.indexOf(QLatin1String(kChkColumnNames[c]));
+    }
+    QVariant value(ChkColumn c) const { return m_pos[c] < 0 ? QVariant() : m_query.value(m_pos[c]); }
+    QString text(ChkColumn c) const { return value(c).toString(); }
+    int number(ChkColumn c, int fallback) const
+    {
+        const QVariant v = value(c);
+        bool ok = false;
+        const int n = v.toInt(&ok);
+        return ok ? n : fallback;
+    }
+
+private:
+    const QSqlQuery& m_query;
+    int m_pos[ChkColumnCount];
+};
+
+// A stored date-time text and what it reads as.
+struct ReadDateTime
+{
+    bool known = false;
+    QString text;
+    QDateTime value;
+};
+
+} // namespace
+
+// What reading a result derives from its stored texts (the patient fields of the patient
+// information and the three date-times), per result id. A reload reuses it for the texts that
+// have not changed, since parsing them again would give the same.
+struct Indexdb::DerivedRow
+{
+    QString patientinfo;
+    bool patientinfoRead = false;
+    bool patientinfoOk = false;
+    QString age, name, division, number, sampleid, birthday;
+    ReadDateTime chkdatetime, sendinspectordate, sampletime;
+};
+
+namespace {
+
+QDateTime readDateTime(const QVariant& stored, const ReadDateTime* before, ReadDateTime* after)
+{
+    if (stored.type() != QVariant::String || stored.isNull())
+        return dateTimeFromSql(stored);
+    after->known = true;
+    after->text = stored.toString();
+    after->value = before && before->known && before->text == after->text ? before->value : dateTimeFromSql(stored);
+    return after->value;
+}
+
+void readPatientInfo(PanelChkRecord* rec, const Indexdb::DerivedRow* before, Indexdb::DerivedRow* after)
+{
+    after->patientinfo = rec->patientinfo;
+    after->patientinfoRead = true;
+    if (before && before->patientinfoRead && before->patientinfo == rec->patientinfo) {
+        after->patientinfoOk = before->patientinfoOk;
+        after->age = before->age;
+        after->name = before->name;
+        after->division = before->division;
+        after->number = before->number;
+        after->sampleid = before->sampleid;
+        after->birthday = before->birthday;
+    } else {
+        QJsonParseError err;
+        const QJsonDocument doc = QJsonDocument::fromJson(rec->patientinfo.toUtf8(), &err);
+        after->patientinfoOk = err.error == QJsonParseError::NoError && doc.isObject();
+        if (after->patientinfoOk) {
+            const QJsonObject info = doc.object();
+            after->age = jsonText(info, "age");
+            after->name = jsonText(info, "name");
+            after->division = jsonText(info, "division");
+            after->number = jsonText(info, "number");
+            after->sampleid = jsonText(info, "id");
+            after->birthday = jsonText(info, "birthday");
+        }
+    }
+    if (!after->patientinfoOk) {
+        qDebug() << "数据解析有误" << rec->id;
+        return;
+    }
+    rec->age = after->age;
+    rec->name = after->name;
+    rec->division = after->division;
+    rec->number = after->number;
+    rec->sampleid = after->sampleid;
+    rec->birthday = after->birthday;
+}
+
+// Reads one result row. `before` is what an earlier read of the same result derived (or null);
+// `after` receives what this read derived.
+PanelChkRecord readChkRecord(const ChkRowReader& r, const Indexdb::DerivedRow* before, Indexdb::DerivedRow* after)
 {
     PanelChkRecord rec;
-    rec.id = r.number("id", 0);
-    rec.chkdatetime = dateTimeFromSql(r.value("chkdatetime"));
-    rec.machineid = r.text("machineid");
-    rec.panelid = r.number("panelid", 0);
-    rec.panelindex = r.number("panelindex", 0);
-    rec.panellot = r.number("panellot", 0);
-    rec.patientinfo = r.text("patientinfo");
-    rec.testresults = r.text("testresults");
-    rec.mastername = r.text("mastername");
-    rec.speciesname = r.text("speciesname");
-    rec.animalsexname = r.text("animalsexname");
-    rec.sampletypename = r.text("sampletypename");
-    rec.sendinspectorname = r.text("sendinspectorname");
-    rec.sendinspectordate = dateTimeFromSql(r.value("sendinspectordate"));
-    rec.sampletime = dateTimeFromSql(r.value("sampletime"));
-    rec.inspectorname = r.text("inspectorname");
-    rec.reviewername = r.text("reviewername");
-    rec.clinicalinformation = r.text("clinicalinformation");
-    rec.remark = r.text("remark");
-    rec.state = r.number("state", 1);
-    rec.Errcode = r.text("Errcode");
-    rec.status = r.number("status", 1);
-    rec.testType = r.number("testType", 0);
-    rec.QcLot = r.text("QcLot");
-    rec.aiResult = r.text("aiResult");
-
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(rec.patientinfo.toUtf8(), &err);
-    if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-        qDebug() << "数据解析有误" << rec.id;
-        return rec;
-    }
-    const QJsonObject info = doc.object();
-    rec.age = jsonText(info, "age");
-    rec.name = jsonText(info, "name");
-    rec.division = jsonText(info, "division");
-    rec.number = jsonText(info, "number");
-    rec.sampleid = jsonText(info, "id");
-    rec.birthday = jsonText(info, "birthday");
+    rec.id = r.number(ColId, 0);
+    rec.chkdatetime = readDateTime(r.value(ColChkdatetime), before ? &before->chkdatetime : nullptr,
+                                   &after->chkdatetime);
+    rec.machineid = r.text(ColMachineid);
+    rec.panelid = r.number(ColPanelid, 0);
+    rec.panelindex = r.number(ColPanelindex, 0);
+    rec.panellot = r.number(ColPanellot, 0);
+    rec.patientinfo = r.text(ColPatientinfo);
+    rec.testresults = r.text(ColTestresults);
+    rec.mastername = r.text(ColMastername);
+    rec.speciesname = r.text(ColSpeciesname);
+    rec.animalsexname = r.text(ColAnimalsexname);
+    rec.sampletypename = r.text(ColSampletypename);
+    rec.sendinspectorname = r.text(ColSendinspectorname);
+    rec.sendinspectordate = readDateTime(r.value(ColSendinspectordate),
+                                         before ? &before->sendinspectordate : nullptr, &after->sendinspectordate);
+    rec.sampletime = readDateTime(r.value(ColSampletime), before ? &before->sampletime : nullptr, &after->sampletime);
+    rec.inspectorname = r.text(ColInspectorname);
+    rec.reviewername = r.text(ColReviewername);
+    rec.clinicalinformation = r.text(ColClinicalinformation);
+    rec.remark = r.text(ColRemark);
+    rec.state = r.number(ColState, 1);
+    rec.Errcode = r.text(ColErrcode);
+    rec.status = r.number(ColStatus, 1);
+    rec.testType = r.number(ColTestType, 0);
+    rec.QcLot = r.text(ColQcLot);
+    rec.aiResult = r.text(ColAiResult);
+    readPatientInfo(&rec, before, after);
     return rec;
 }
 
@@ -140,9 +244,37 @@ bool runSelect(QSqlQuery& query, const char* where, QVector<Record>* out, Record
     return true;
 }
 
-bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out)
+// Runs a prepared select of results and appends them. With `memo`, what earlier reads derived is
+// reused for unchanged rows and the memo is left holding this read's rows.
+bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out,
+                  QHash<int, Indexdb::DerivedRow>* memo = nullptr)
 {
-    return runSelect(query, where, out, &readChkRecord);
+    if (!query.exec()) {
+        logSqlError(where, query);
+        return false;
+    }
+    if (!out)
+        return true;
+    const ChkRowReader reader(query);
+    QHash<int, Indexdb::DerivedRow> next;
+    if (memo)
+        next.reserve(memo->size());
+    Indexdb::DerivedRow derived;
+    while (query.next()) {
+        const Indexdb::DerivedRow* before = nullptr;
+        if (memo) {
+            const auto it = memo->constFind(reader.number(ColId, 0));
+            if (it != memo->constEnd())
+                before = &it.value();
+        }
+        derived = Indexdb::DerivedRow();
+        out->append(readChkRecord(reader, before, &derived));
+        if (memo)
+            next.insert(out->constLast().id, derived);
+    }
+    if (memo)
+        memo->swap(next);
+    return true;
 }
 
 bool runQcSelect(QSqlQuery& query, const char* where, QVector<PanelQcResult>* out)
@@ -203,6 +335,8 @@ Indexdb::Indexdb(QObject* parent) : QObject(parent)
 {
     registerPanelQcResultType();
 }
+
+Indexdb::~Indexdb() = default;
 
 bool Indexdb::insertData(PanelChkRecord& record)
 {
@@ -326,7 +460,7 @@ bool Indexdb::queryLive(QVector<PanelChkRecord>* out)
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "select * from PanelChkResult where state = 1 and status=1 ORDER BY chkdatetime DESC, id DESC"));
-    return runChkSelect(query, "Indexdb::queryLive", out);
+    return runChkSelect(query, "Indexdb::queryLive", out, &m_liveRows);
 }
 
 bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)

@@ -4,6 +4,7 @@
 #include "QcQueryFilter.h"
 #include "QueryFilter.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -16,6 +17,7 @@ class Indexdb : public QObject
     Q_OBJECT
 public:
     explicit Indexdb(QObject* parent = nullptr);
+    ~Indexdb() override;
 
     // Inserts one result (its id and aiResult are not stored).
     bool insertData(PanelChkRecord& record);
@@ -51,6 +53,11 @@ public:
     // Updates every stored field of QC result r.id.
     bool updateQcResult(const PanelQcResult& r);
 
+    // What reading a result derived from its stored texts (defined in the source file).
+    struct DerivedRow;
+
 private:
     QSqlDatabase m_sqlDatabase;
+    // Per result id, what the last live query derived: the next one reuses it for unchanged rows.
+    QHash<int, DerivedRow> m_liveRows;
 };

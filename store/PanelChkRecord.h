@@ -42,4 +42,5 @@ struct PanelChkRecord
     QString aiResult;
 };
 
+Q_DECLARE_TYPEINFO(PanelChkRecord, Q_MOVABLE_TYPE);
 Q_DECLARE_METATYPE(PanelChkRecord)

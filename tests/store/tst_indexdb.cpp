@@ -45,6 +45,36 @@ QList<int> idsOf(const QVector<PanelChkRecord>& v)
 
 const QDateTime kDay(QDate(2024, 6, 10), QTime(8, 0));
 
+// Every field of two read results, side by side, for the first that differs.
+QString firstDifference(const PanelChkRecord& a, const PanelChkRecord& b)
+{
+    const QList<QPair<const char*, QPair<QVariant, QVariant>>> fields = {
+        {"id", {a.id, b.id}}, {"chkdatetime", {a.chkdatetime, b.chkdatetime}},
+        {"machineid", {a.machineid, b.machineid}}, {"panelid", {a.panelid, b.panelid}},
+        {"panelindex", {a.panelindex, b.panelindex}}, {"panellot", {a.panellot, b.panellot}},
+        {"patientinfo", {a.patientinfo, b.patientinfo}}, {"age", {a.age, b.age}}, {"name", {a.name, b.name}},
+        {"division", {a.division, b.division}}, {"number", {a.number, b.number}},
+        {"sampleid", {a.sampleid, b.sampleid}}, {"testresults", {a.testresults, b.testresults}},
+        {"mastername", {a.mastername, b.mastername}}, {"speciesname", {a.speciesname, b.speciesname}},
+        {"animalsexname", {a.animalsexname, b.animalsexname}},
+        {"sampletypename", {a.sampletypename, b.sampletypename}},
+        {"sendinspectorname", {a.sendinspectorname, b.sendinspectorname}},
+        {"sendinspectordate", {a.sendinspectordate, b.sendinspectordate}},
+        {"sampletime", {a.sampletime, b.sampletime}}, {"inspectorname", {a.inspectorname, b.inspectorname}},
+        {"reviewername", {a.reviewername, b.reviewername}},
+        {"clinicalinformation", {a.clinicalinformation, b.clinicalinformation}}, {"remark", {a.remark, b.remark}},
+        {"state", {a.state, b.state}}, {"Errcode", {a.Errcode, b.Errcode}}, {"status", {a.status, b.status}},
+        {"birthday", {a.birthday, b.birthday}}, {"testType", {a.testType, b.testType}},
+        {"QcLot", {a.QcLot, b.QcLot}}, {"aiResult", {a.aiResult, b.aiResult}}};
+    for (const auto& f : fields) {
+        if (f.second.first != f.second.second || f.second.first.isNull() != f.second.second.isNull())
+            return QStringLiteral("id %1 %2: %3 / %4")
+                .arg(a.id)
+                .arg(QLatin1String(f.first), f.second.first.toString(), f.second.second.toString());
+    }
+    return QString();
+}
+
 } // namespace
 
 // The result store on a real main database in a temporary working directory.
@@ -197,6 +227,78 @@ private slots:
         QVERIFY(out[0].birthday.isEmpty());
         QCOMPARE(out[0].patientinfo, QString("{not json"));
         QVERIFY(log.contains("数据解析有误"));
+    }
+
+    // A reload reuses what it parsed before for unchanged rows: after every kind of change it must
+    // read exactly what a store that never read the rows reads.
+    void repeatedLiveQueryReadsEveryChange()
+    {
+        fillFour();
+        QVector<PanelChkRecord> first;
+        QVERIFY(m_db.queryLive(&first));
+        QCOMPARE(first.size(), 4);
+
+        auto compareWithFreshRead = [this]() {
+            QVector<PanelChkRecord> reread;
+            QVector<PanelChkRecord> fresh;
+            if (!m_db.queryLive(&reread) || !Indexdb().queryLive(&fresh))
+                return QStringLiteral("query failed");
+            if (reread.size() != fresh.size())
+                return QStringLiteral("%1 rows against %2").arg(reread.size()).arg(fresh.size());
+            for (int i = 0; i < fresh.size(); ++i) {
+                const QString diff = firstDifference(reread.at(i), fresh.at(i));
+                if (!diff.isEmpty())
+                    return diff;
+            }
+            return QString();
+        };
+
+        // The case form rewrites a result: patient information, times (one cleared), names.
+        PanelChkRecord edited = first.at(1);
+        edited.patientinfo = R"({"name":"新名","age":"730","division":"2","number":"N-9","id":"S-9","birthday":"2020-01-02"})";
+        edited.chkdatetime = kDay.addDays(7);
+        edited.sampletime = QDateTime();
+        edited.sendinspectordate = kDay.addDays(6);
+        edited.mastername = "新主人";
+        QVERIFY(m_db.updateData(edited));
+        QCOMPARE(compareWithFreshRead(), QString());
+
+        // Texts changed behind the store's back, one of them to something unreadable.
+        QSqlQuery q;
+        QVERIFY(q.exec(QString("update PanelChkResult set patientinfo = '{\"name\":7,\"age\":true}', "
+                               "sampletime = '2024-06-01T09:10:11' where id = %1").arg(first.at(0).id)));
+        QVERIFY(q.exec(QString("update PanelChkResult set patientinfo = '[1,2]', chkdatetime = '' where id = %1")
+                           .arg(first.at(2).id)));
+        {
+            LogCapture log;
+            QCOMPARE(compareWithFreshRead(), QString());
+            // Read twice (reload and fresh store): the unreadable row is reported each time.
+            QCOMPARE(log.lines().filter("数据解析有误").size(), 2);
+        }
+        {
+            LogCapture log;
+            QVector<PanelChkRecord> again;
+            QVERIFY(m_db.queryLive(&again));
+            QCOMPARE(log.lines().filter("数据解析有误").size(), 1);
+        }
+
+        // Two results swap ids, so that an id now stands for other texts.
+        const int a = first.at(0).id;
+        const int b = first.at(3).id;
+        QVERIFY(q.exec(QString("update PanelChkResult set id = -1 where id = %1").arg(a)));
+        QVERIFY(q.exec(QString("update PanelChkResult set id = %1 where id = %2").arg(a).arg(b)));
+        QVERIFY(q.exec(QString("update PanelChkResult set id = %1 where id = -1").arg(b)));
+        QCOMPARE(compareWithFreshRead(), QString());
+
+        // Deleted and new results.
+        QVERIFY(m_db.setState({first.at(1).id}, 0));
+        PanelChkRecord added = sample("M3", kDay.addDays(20), "新来", "GLU");
+        QVERIFY(m_db.insertData(added));
+        QCOMPARE(compareWithFreshRead(), QString());
+        QVector<PanelChkRecord> last;
+        QVERIFY(m_db.queryLive(&last));
+        QCOMPARE(last.size(), 4);
+        QCOMPARE(last.first().name, QString("新来"));
     }
 
     void liveListIsNewestFirstAndSkipsDeletedAndQcMoved()
