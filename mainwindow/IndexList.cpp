@@ -7,63 +7,118 @@
 
 #include <QCheckBox>
 #include <QDebug>
+#include <QHeaderView>
+#include <QSignalBlocker>
 
 namespace {
-void setCellText(QTableWidget* table, int row, int column, const QString& text)
+// Sets a cell's text, making its item when missing; whether the text changed.
+bool setCellText(QTableWidget* table, int row, int column, const QString& text)
 {
     QTableWidgetItem* item = table->item(row, column);
     if (!item) {
         item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignCenter);
         table->setItem(row, column, item);
-    } else if (item->text() != text) {
-        item->setText(text);
+        return true;
     }
+    if (item->text() == text)
+        return false;
+    item->setText(text);
+    return true;
 }
 
 QCheckBox* rowCheckBox(QTableWidget* table, int row, int column)
 {
     return qobject_cast<QCheckBox*>(table->cellWidget(row, column));
 }
+
+// Holds a shown list still while it is filled: no signals, and no columns sized to their contents
+// (those of a shown table would be measured again, over every row, for each cell that changes).
+// Everything is put back when the guard goes; the columns are then measured once, at the next
+// layout. (Updates stay on: switching them back on would mark every row check box for repainting.)
+class ListFillGuard
+{
+public:
+    explicit ListFillGuard(QTableWidget* table)
+        : m_table(table), m_header(table->horizontalHeader()), m_blocked(table->blockSignals(true))
+    {
+        for (int c = 0; c < m_header->count(); ++c) {
+            m_modes << m_header->sectionResizeMode(c);
+            if (m_modes.last() == QHeaderView::ResizeToContents)
+                m_header->setSectionResizeMode(c, QHeaderView::Fixed);
+        }
+    }
+    ~ListFillGuard()
+    {
+        for (int c = 0; c < m_modes.size() && c < m_header->count(); ++c)
+            m_header->setSectionResizeMode(c, m_modes.at(c));
+        m_table->blockSignals(m_blocked);
+    }
+    ListFillGuard(const ListFillGuard&) = delete;
+    ListFillGuard& operator=(const ListFillGuard&) = delete;
+
+private:
+    QTableWidget* m_table;
+    QHeaderView* m_header;
+    QVector<QHeaderView::ResizeMode> m_modes;
+    bool m_blocked;
+};
 }
 
 void Index::refreshTable()
 {
-    clearRecordList(&m_recordList);
+    // Read into a fresh list and free the old one afterwards: with many results that reads
+    // faster than freeing first.
+    QVector<PanelChkRecord> previous;
+    previous.swap(m_recordList);
     if (!m_indexdb.queryLive(&m_recordList))
         qDebug() << "Index::refreshTable query failed";
     fillTable(m_recordList);
+    clearRecordList(&previous);
 }
 
-// Refills tableWidget: column 0 the id (hidden), column 1 a check box per row. Rows that stay
-// keep their items and check boxes, so a reload after one new result is cheap.
+// Refills tableWidget: column 0 the id (hidden), column 1 a check box per row. Rows keep their
+// items and check boxes (unticked); only texts that differ are set, and the views hear of them
+// once, so a reload after one new result is cheap.
 void Index::fillTable(const QVector<PanelChkRecord>& records)
 {
     QTableWidget* table = ui->tableWidget;
-    table->setUpdatesEnabled(false);
-    const bool blocked = table->blockSignals(true);
+    QAbstractItemModel* model = table->model();
+    const ListFillGuard guard(table);
+    ResultRowText texts;
     table->clearSelection();
     table->setRowCount(records.size());
-    for (int row = 0; row < records.size(); ++row) {
-        const PanelChkRecord& r = records.at(row);
-        setCellText(table, row, 0, QString::number(r.id));
-        if (QCheckBox* box = rowCheckBox(table, row, 1)) {
-            box->setChecked(false);
-        } else {
-            setCellText(table, row, 1, QString());
-            table->setCellWidget(row, 1, new QCheckBox(table));
+    int firstChanged = -1;
+    int lastChanged = -1;
+    {
+        const QSignalBlocker quiet(model);
+        for (int row = 0; row < records.size(); ++row) {
+            const PanelChkRecord& r = records.at(row);
+            bool changed = setCellText(table, row, 0, QString::number(r.id));
+            if (QCheckBox* box = rowCheckBox(table, row, 1)) {
+                box->setChecked(false);
+            } else {
+                changed |= setCellText(table, row, 1, QString());
+                table->setCellWidget(row, 1, new QCheckBox(table));
+            }
+            changed |= setCellText(table, row, 2, texts.departmentOf(r));
+            changed |= setCellText(table, row, 3, r.sampleid);
+            changed |= setCellText(table, row, 4, r.number);
+            changed |= setCellText(table, row, 5, r.name);
+            changed |= setCellText(table, row, 6, texts.sexOf(r));
+            changed |= setCellText(table, row, 7, texts.testItemOf(r));
+            changed |= setCellText(table, row, 8, ResultRowText::checkTime(r));
+            changed |= setCellText(table, row, 9, r.machineid);
+            if (changed) {
+                if (firstChanged < 0)
+                    firstChanged = row;
+                lastChanged = row;
+            }
         }
-        setCellText(table, row, 2, ResultRowText::department(r));
-        setCellText(table, row, 3, r.sampleid);
-        setCellText(table, row, 4, r.number);
-        setCellText(table, row, 5, r.name);
-        setCellText(table, row, 6, ResultRowText::sex(r));
-        setCellText(table, row, 7, ResultRowText::testItem(r));
-        setCellText(table, row, 8, ResultRowText::checkTime(r));
-        setCellText(table, row, 9, r.machineid);
     }
-    table->blockSignals(blocked);
-    table->setUpdatesEnabled(true);
+    // The model's own signal for each cell was held back above: tell the views once.
+    if (firstChanged >= 0)
+        emit model->dataChanged(model->index(firstChanged, 0), model->index(lastChanged, model->columnCount() - 1));
 }
 
 void Index::clearRecordList(QVector<PanelChkRecord>* list)

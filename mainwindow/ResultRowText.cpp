@@ -2,6 +2,17 @@
 
 #include "Translateword.h"
 
+namespace {
+template <typename Key, typename Compute>
+QString remembered(QHash<Key, QString>* words, const Key& key, Compute compute)
+{
+    auto it = words->constFind(key);
+    if (it == words->constEnd())
+        it = words->insert(key, compute());
+    return it.value();
+}
+}
+
 QString ResultRowText::department(const PanelChkRecord& record)
 {
     if (record.speciesname.isEmpty())
@@ -26,4 +37,19 @@ QString ResultRowText::testItem(const PanelChkRecord& record)
 QString ResultRowText::checkTime(const PanelChkRecord& record)
 {
     return record.chkdatetime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+QString ResultRowText::departmentOf(const PanelChkRecord& record)
+{
+    return remembered(&m_departments, record.speciesname, [&] { return department(record); });
+}
+
+QString ResultRowText::sexOf(const PanelChkRecord& record)
+{
+    return remembered(&m_sexes, record.animalsexname, [&] { return sex(record); });
+}
+
+QString ResultRowText::testItemOf(const PanelChkRecord& record)
+{
+    return remembered(&m_testItems, record.panelid, [&] { return testItem(record); });
 }

@@ -1,9 +1,12 @@
 #pragma once
 #include "PanelChkRecord.h"
 
+#include <QHash>
 #include <QString>
 
-// The texts a result shows in the result list and in the recycle list.
+// The texts a result shows in the result list and in the recycle list. An instance remembers the
+// words it has looked up, for filling many rows at once (make a new one for each fill, so that a
+// changed language shows).
 class ResultRowText
 {
 public:
@@ -14,4 +17,14 @@ public:
     // Test item: the name of the record's test panel.
     static QString testItem(const PanelChkRecord& record);
     static QString checkTime(const PanelChkRecord& record);
+
+    // The same texts, each code looked up once per instance.
+    QString departmentOf(const PanelChkRecord& record);
+    QString sexOf(const PanelChkRecord& record);
+    QString testItemOf(const PanelChkRecord& record);
+
+private:
+    QHash<QString, QString> m_departments;
+    QHash<QString, QString> m_sexes;
+    QHash<int, QString> m_testItems;
 };

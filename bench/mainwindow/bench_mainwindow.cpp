@@ -1,6 +1,7 @@
 // Time the main window takes to handle one arriving analyzer record (store it, reload the
-// result list and the QC tab) with 1,000, 10,000 and 50,000 results already stored.
-// Run: QT_QPA_PLATFORM=offscreen ./bench_mainwindow
+// result list and the QC tab, then lay out and paint the shown window) with 1,000, 10,000 and
+// 50,000 results already stored. The live query alone is timed apart, outside the total.
+// Run: QT_QPA_PLATFORM=offscreen ./bench_mainwindow [stored counts...]
 #include "FileUtils.h"
 #include "Index.h"
 #include "Indexdb.h"
@@ -47,8 +48,14 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     PcComData::getInstance()->stopScanPort();
-    std::printf("stored results | store one | list reload | QC tab reload | total per record | reading pass\n");
-    for (int stored : {1000, 10000, 50000}) {
+    QVector<int> counts;
+    for (int i = 1; i < argc; ++i)
+        counts << QString::fromLocal8Bit(argv[i]).toInt();
+    if (counts.isEmpty())
+        counts = {1000, 10000, 50000};
+    std::printf("stored results | store one | list reload | QC tab reload | layout+paint | total per record "
+                "| (live query alone) | reading pass\n");
+    for (int stored : qAsConst(counts)) {
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
         QDir().mkpath(QStringLiteral("saveFile"));
@@ -65,9 +72,11 @@ int main(int argc, char* argv[])
             }
             QSqlDatabase::database().commit();
         }
-        QVector<double> storeMs, listMs, qcMs, totalMs;
+        QVector<double> storeMs, listMs, qcMs, paintMs, totalMs, queryMs;
         {
             Index w;
+            w.show();
+            QApplication::processEvents();
             for (int k = 0; k < 7; ++k) {
                 PanelChkRecord r = sample(stored + k);
                 QElapsedTimer t;
@@ -78,14 +87,23 @@ int main(int argc, char* argv[])
                 const double b = t.nsecsElapsed() / 1e6;
                 w.form()->wgt_qc_report->refreshData();
                 const double c = t.nsecsElapsed() / 1e6;
+                QApplication::processEvents();
+                const double d = t.nsecsElapsed() / 1e6;
                 storeMs << a;
                 listMs << b - a;
                 qcMs << c - b;
-                totalMs << c;
+                paintMs << d - c;
+                totalMs << d;
+
+                QVector<PanelChkRecord> live;
+                t.restart();
+                w.m_indexdb.queryLive(&live);
+                queryMs << t.nsecsElapsed() / 1e6;
             }
         }
-        std::printf("%14d | %6.1f ms | %8.1f ms | %10.1f ms | %13.1f ms | %d ms\n", stored, median(storeMs),
-                    median(listMs), median(qcMs), median(totalMs), PcComData::ReadIntervalMs);
+        std::printf("%14d | %6.1f ms | %8.1f ms | %10.1f ms | %9.1f ms | %13.1f ms | %15.1f ms | %d ms\n", stored,
+                    median(storeMs), median(listMs), median(qcMs), median(paintMs), median(totalMs),
+                    median(queryMs), PcComData::ReadIntervalMs);
         std::fflush(stdout);
         dbHelper::getInstance()->close();
         QDir::setCurrent(QDir::tempPath());

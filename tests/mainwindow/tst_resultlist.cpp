@@ -5,6 +5,7 @@
 #include "MainWindowTestKit.h"
 #include "Patientfind.h"
 #include "PcComData.h"
+#include "ResultRowText.h"
 #include "TestSupport.h"
 #include "Translateword.h"
 #include "ui_Historyrecord.h"
@@ -12,8 +13,10 @@
 #include "ui_Patientfind.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -62,6 +65,35 @@ QJsonObject storedPatient(int id, QSqlQuery* row = nullptr)
     if (row)
         *row = q;
     return QJsonDocument::fromJson(q.value(0).toString().toUtf8()).object();
+}
+
+// Checks every row of the list against the live results as the store reads them: id, texts and
+// an unticked check box of its own. Returns the first mismatch.
+QString listMatchesStore(Index& w)
+{
+    QVector<PanelChkRecord> live;
+    if (!Indexdb().queryLive(&live))
+        return "query failed";
+    QTableWidget* t = w.form()->tableWidget;
+    if (t->rowCount() != live.size())
+        return QString("%1 rows for %2 results").arg(t->rowCount()).arg(live.size());
+    QSet<QWidget*> boxes;
+    for (int row = 0; row < live.size(); ++row) {
+        const PanelChkRecord& r = live.at(row);
+        const QStringList want = {QString::number(r.id), QString(), ResultRowText::department(r), r.sampleid,
+                                  r.number, r.name, ResultRowText::sex(r), ResultRowText::testItem(r),
+                                  ResultRowText::checkTime(r), r.machineid};
+        for (int c = 0; c < want.size(); ++c) {
+            const QTableWidgetItem* item = t->item(row, c);
+            if (!item || item->text() != want.at(c))
+                return QString("row %1 column %2: '%3' for '%4'").arg(row).arg(c).arg(item ? item->text() : "no item", want.at(c));
+        }
+        auto* box = qobject_cast<QCheckBox*>(t->cellWidget(row, 1));
+        if (!box || box->isChecked() || boxes.contains(box))
+            return QString("row %1: check box missing, ticked or shared").arg(row);
+        boxes.insert(box);
+    }
+    return QString();
 }
 
 QVariant column(int id, const QString& name)
@@ -188,6 +220,94 @@ private slots:
         QCOMPARE(column(c, "state").toInt(), 1);
         QTest::mouseClick(w.form()->pushButton, Qt::LeftButton);
         QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(b)}));
+    }
+
+    // Reloads on a shown window: new, deleted and edited results keep the rows, their texts and
+    // their check boxes in step with the ids; the columns are sized to their contents again.
+    void reloadKeepsRowsAndCheckBoxesInStep()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seed();
+        MessageBoxCloser boxes;
+        Index w;
+        w.show();
+        QTableWidget* t = w.form()->tableWidget;
+        QCOMPARE(listMatchesStore(w), QString());
+
+        // A new result arrives: it comes first, a tick given before is cleared.
+        qobject_cast<QCheckBox*>(t->cellWidget(rowOf(w, b), 1))->setChecked(true);
+        const int d = addResult("M3", QDateTime(QDate(2024, 5, 9), QTime(8, 0)),
+                                {{"id", "S004"}, {"name", "Coco"}, {"number", "P400"}}, "3", "TP");
+        w.refreshTable();
+        QCOMPARE(rowOf(w, d), 0);
+        QCOMPARE(listMatchesStore(w), QString());
+
+        // A result in the middle is deleted.
+        qobject_cast<QCheckBox*>(t->cellWidget(rowOf(w, b), 1))->setChecked(true);
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(rowOf(w, b), -1);
+        QCOMPARE(listMatchesStore(w), QString());
+
+        // A result edited elsewhere: the view hears of the changed row and measures the column.
+        const QString longName(80, QLatin1Char('W'));
+        QSqlQuery q;
+        QVERIFY(q.exec(QString("update PanelChkResult set patientinfo = '{\"name\":\"%1\",\"id\":\"S001\"}' "
+                               "where id = %2").arg(longName).arg(a)));
+        QSignalSpy changed(t->model(), &QAbstractItemModel::dataChanged);
+        w.refreshTable();
+        QCOMPARE(listMatchesStore(w), QString());
+        QVERIFY(!changed.isEmpty());
+        bool covered = false;
+        for (const QList<QVariant>& args : changed) {
+            const QModelIndex from = args.at(0).toModelIndex();
+            const QModelIndex to = args.at(1).toModelIndex();
+            covered |= from.row() <= rowOf(w, a) && rowOf(w, a) <= to.row() && from.column() <= 5 && 5 <= to.column();
+        }
+        QVERIFY(covered);
+        QApplication::processEvents();
+        QHeaderView* header = t->horizontalHeader();
+        for (int c = 0; c < 10; ++c)
+            QCOMPARE(header->sectionResizeMode(c), QHeaderView::ResizeToContents);
+        QVERIFY(header->stretchLastSection());
+        QVERIFY(header->sectionSize(5) >= t->fontMetrics().horizontalAdvance(longName));
+
+        // Nothing changed: no row is reported changed.
+        changed.clear();
+        w.refreshTable();
+        QVERIFY(changed.isEmpty());
+        QCOMPARE(listMatchesStore(w), QString());
+
+        // A search, then all again.
+        Ui::Patientfind* f = w.m_patientfind->form();
+        f->startchkdate->setDate(QDate(2024, 5, 1));
+        f->endchkdate->setDate(QDate(2024, 5, 31));
+        f->machineid->setEditText("M3");
+        QTest::mouseClick(f->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{QString::number(d)});
+        QVERIFY(qobject_cast<QCheckBox*>(t->cellWidget(0, 1)));
+        w.refreshTable();
+        QCOMPARE(listMatchesStore(w), QString());
+    }
+
+    void rowTextsRememberedPerFillMatchLookups()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        ResultRowText texts;
+        PanelChkRecord r;
+        for (const char* dept : {"1", "3", "", "Cardio 50%", "1"}) {
+            r.speciesname = dept;
+            QCOMPARE(texts.departmentOf(r), ResultRowText::department(r));
+        }
+        for (const char* sex : {"0", "1", "", "x", "0"}) {
+            r.animalsexname = sex;
+            QCOMPARE(texts.sexOf(r), ResultRowText::sex(r));
+        }
+        for (int panel : {0, 1, 16, 99, 1}) {
+            r.panelid = panel;
+            QCOMPARE(texts.testItemOf(r), ResultRowText::testItem(r));
+        }
     }
 
     void caseFormSaveWritesSelectedResults()
