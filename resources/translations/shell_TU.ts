@@ -1,4 +1,511 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="zh_CN">
+<context>
+    <name>Animalsex</name>
+    <message>
+        <source>动物性别</source>
+        <translation>Hayvan cinsiyeti</translation>
+    </message>
+</context>
+<context>
+    <name>Clinical</name>
+    <message>
+        <source>临床意义</source>
+        <translation>Klinik önem</translation>
+    </message>
+</context>
+<context>
+    <name>Clinicaldiagnosis</name>
+    <message>
+        <source>临床诊断</source>
+        <translation>Klinik tanılar</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>帮助</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>Hospitalname</name>
+    <message>
+        <source>医院信息</source>
+        <translation>Klinik bilgileri</translation>
+    </message>
+    <message>
+        <source>医院名称：</source>
+        <translation>Klinik adı:</translation>
+    </message>
+    <message>
+        <source>地址：</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>电话：</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>邮箱：</source>
+        <translation>E-posta:</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>Inspect</name>
+    <message>
+        <source>诊断备注</source>
+        <translation>Tanı notları</translation>
+    </message>
+</context>
+<context>
+    <name>Inspector</name>
+    <message>
+        <source>检验人</source>
+        <translation>Test yapanlar</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>语言设置</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>语言：</source>
+        <translation>Dil:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>MyMessageBox</name>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderWindow</name>
+    <message>
+        <source>生化管理平台</source>
+        <translation>Biyokimya yönetim platformu</translation>
+    </message>
+</context>
+<context>
+    <name>Referencevalue</name>
+    <message>
+        <source>项目名称</source>
+        <translation>Test adları</translation>
+    </message>
+</context>
+<context>
+    <name>Reviewer</name>
+    <message>
+        <source>审核人</source>
+        <translation>Onaylayanlar</translation>
+    </message>
+</context>
+<context>
+    <name>Sampletype</name>
+    <message>
+        <source>样本类型</source>
+        <translation>Numune türleri</translation>
+    </message>
+</context>
+<context>
+    <name>Sendinspector</name>
+    <message>
+        <source>送检人</source>
+        <translation>Gönderenler</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialog</name>
+    <message>
+        <source>系统设置</source>
+        <translation>Sistem ayarları</translation>
+    </message>
+    <message>
+        <source>常规设置</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>医院信息</source>
+        <translation>Klinik bilgileri</translation>
+    </message>
+    <message>
+        <source>单位设置</source>
+        <translation>Birimler</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>数据源地区</source>
+        <translation>Bulut bölgesi</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Yazdırma ayarları</translation>
+    </message>
+    <message>
+        <source>项目隐藏设置</source>
+        <translation>Gizli testler</translation>
+    </message>
+    <message>
+        <source>字典维护</source>
+        <translation>Listeler</translation>
+    </message>
+    <message>
+        <source>科室</source>
+        <translation>Bölümler</translation>
+    </message>
+    <message>
+        <source>临床诊断</source>
+        <translation>Klinik tanılar</translation>
+    </message>
+    <message>
+        <source>诊断备注</source>
+        <translation>Tanı notları</translation>
+    </message>
+    <message>
+        <source>检验人</source>
+        <translation>Test yapanlar</translation>
+    </message>
+    <message>
+        <source>审核人</source>
+        <translation>Onaylayanlar</translation>
+    </message>
+    <message>
+        <source>样本类型</source>
+        <translation>Numune türleri</translation>
+    </message>
+    <message>
+        <source>送检人</source>
+        <translation>Gönderenler</translation>
+    </message>
+    <message>
+        <source>动物性别</source>
+        <translation>Hayvan cinsiyeti</translation>
+    </message>
+    <message>
+        <source>项目名称</source>
+        <translation>Test adları</translation>
+    </message>
+    <message>
+        <source>临床意义</source>
+        <translation>Klinik önem</translation>
+    </message>
+    <message>
+        <source>系统</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>设备账号</source>
+        <translation>Cihaz hesapları</translation>
+    </message>
+    <message>
+        <source>软件信息</source>
+        <translation>Yazılım bilgisi</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>清除网络数据缓存</source>
+        <translation>Ağ verisi önbelleğini temizle</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>确认清除网络数据缓存吗？</source>
+        <translation>Ağ verisi önbelleği temizlensin mi?</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>清除失败</source>
+        <translation>Temizlenemedi</translation>
+    </message>
+    <message>
+        <source>清除成功</source>
+        <translation>Başarıyla temizlendi</translation>
+    </message>
+</context>
+<context>
+    <name>SiUnit</name>
+    <message>
+        <source>单位设置</source>
+        <translation>Birimler</translation>
+    </message>
+    <message>
+        <source>结果单位</source>
+        <translation>Sonuç birimleri</translation>
+    </message>
+    <message>
+        <source>国际单位</source>
+        <translation>SI birimleri</translation>
+    </message>
+    <message>
+        <source>常规单位</source>
+        <translation>Geleneksel birimler</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>Species</name>
+    <message>
+        <source>科室</source>
+        <translation>Bölümler</translation>
+    </message>
+</context>
+<context>
+    <name>dbresource</name>
+    <message>
+        <source>数据源地区</source>
+        <translation>Bulut bölgesi</translation>
+    </message>
+    <message>
+        <source>云服务器地区</source>
+        <translation>Bulut sunucusu bölgesi</translation>
+    </message>
+    <message>
+        <source>中国区</source>
+        <translation>Çin</translation>
+    </message>
+    <message>
+        <source>海外区</source>
+        <translation>Uluslararası</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>dlgEditText</name>
+    <message>
+        <source>编辑</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>dlgSetProjectGroup</name>
+    <message>
+        <source>项目组：</source>
+        <translation>Panel:</translation>
+    </message>
+    <message>
+        <source>勾选的项目不在结果和报告中显示</source>
+        <translation>İşaretli testler sonuçlarda ve raporlarda gösterilmez</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+</context>
+<context>
+    <name>dlgTableEditor</name>
+    <message>
+        <source>添加</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>放弃修改</source>
+        <translation>Değişiklikleri at</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>临床意义</source>
+        <translation>Klinik önem</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>项目编号</source>
+        <translation>Test numarası</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>放弃未保存的修改吗？</source>
+        <translation>Kaydedilmemiş değişiklikler atılsın mı?</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>读取失败</source>
+        <translation>Okunamadı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+    <message>
+        <source>中文名称</source>
+        <translation>Çince ad</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,15 @@
+#pragma once
+#include <QStringList>
+
+// Lists the serial ports that can be opened: the system's serial ports plus the analyzer
+// simulator's pseudo-terminals, which appear as symbolic links /tmp/ttyCDSIM<k>.
+class PortScanner
+{
+public:
+    static constexpr const char* SimLinkDir = "/tmp";
+    static constexpr const char* SimLinkPrefix = "ttyCDSIM";
+
+    static QStringList openablePorts();
+    // Whether the device at this path (or /dev/<name>) opens read-write.
+    static bool canOpen(const QString& nameOrPath);
+};

@@ -1,0 +1,129 @@
+#include "PortWorker.h"
+
+#include "AnalyzerReply.h"
+#include "PcComData.h"
+
+#include <QDebug>
+#include <QTimer>
+
+PortWorker::PortWorker(PcComData* link)
+    : m_link(link), m_port(new QSerialPort(this)), m_timer(new QTimer(this))
+{
+    m_timer->setInterval(PcComData::ReadIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &PortWorker::readPass);
+    connect(m_port, &QSerialPort::errorOccurred, this, &PortWorker::onError);
+}
+
+bool PortWorker::open(const ComPortSettings& settings)
+{
+    if (m_port->isOpen()) {
+        qDebug() << "串口重新打开, 先关闭" << m_port->portName();
+        closePort();
+    }
+    m_timer->stop();
+    m_codec.clear();
+    QString why;
+    if (!settings.applyTo(*m_port, &why)) {
+        qDebug() << "串口参数无效:" << why;
+        return false;
+    }
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        qDebug() << "串口打开失败:" << settings.portName << m_port->errorString();
+        return false;
+    }
+    // Modem lines exist only on real ports; a pseudo-terminal refuses them harmlessly.
+    m_port->setDataTerminalReady(settings.dtr);
+    m_port->setRequestToSend(settings.rts);
+    // Bytes that reached the line before this connection belong to an earlier conversation.
+    m_port->clear(QSerialPort::AllDirections);
+    m_port->clearError();
+    m_open = true;
+    return true;
+}
+
+void PortWorker::write(const QByteArray& frame)
+{
+    if (!m_port->isOpen())
+        return;
+    m_port->write(frame);
+    m_port->flush();
+}
+
+void PortWorker::startReading()
+{
+    if (!m_port->isOpen()) {
+        qDebug() << "串口未打开, 读线程不启动";
+        m_link->m_portInUse = false;
+        return;
+    }
+    m_timer->start();
+}
+
+void PortWorker::shutdown()
+{
+    m_timer->stop();
+    if (m_port->isOpen())
+        closePort();
+}
+
+void PortWorker::closePort()
+{
+    m_timer->stop();
+    m_port->close();
+    m_open = false;
+    m_link->m_portInUse = false;
+}
+
+void PortWorker::readPass()
+{
+    if (m_link->m_stopComm.load()) {
+        qDebug() << "串口关闭" << m_port->portName();
+        closePort();
+        return;
+    }
+    if (!m_port->isOpen()) {
+        closePort();
+        return;
+    }
+    const QByteArray bytes = m_port->readAll();
+    if (bytes.isEmpty())
+        return;
+    m_codec.feed(bytes);
+    QByteArray payload;
+    while (m_codec.takeFrame(&payload))
+        dispatch(payload);
+}
+
+void PortWorker::dispatch(const QByteArray& payload)
+{
+    if (payload == "**AA##")
+        return;
+    const AnalyzerReply r = AnalyzerReply::parse(payload);
+    switch (r.kind) {
+    case AnalyzerReply::MachineId:
+        emit m_link->sendmachineid(r.machineId);
+        break;
+    case AnalyzerReply::ResultSize:
+        emit m_link->sendresultSize(r.resultSize);
+        break;
+    case AnalyzerReply::ResultQuery:
+        emit m_link->sendresultQuery(r.record);
+        break;
+    case AnalyzerReply::Unknown:
+        qDebug() << "未知指令:" << r.cmd;
+        break;
+    case AnalyzerReply::Invalid:
+        qDebug() << "数据解析有误" << r.cmd << r.error;
+        break;
+    }
+}
+
+void PortWorker::onError(QSerialPort::SerialPortError error)
+{
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+        return;
+    if (!m_port->isOpen())
+        return;
+    qDebug() << "串口异常, 关闭串口:" << m_port->portName() << m_port->errorString();
+    closePort();
+}

@@ -1,0 +1,77 @@
+#include "LanguageLoader.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QTranslator>
+
+LanguageLoader* LanguageLoader::instance()
+{
+    static LanguageLoader* loader = new LanguageLoader;
+    return loader;
+}
+
+LanguageLoader::LanguageLoader() : m_translator(new QTranslator(this)), m_language("Chinese") {}
+
+QString LanguageLoader::languageCode(const QString& language)
+{
+    return language.left(2).toUpper();
+}
+
+QLocale LanguageLoader::localeForLanguage(const QString& language)
+{
+    if (language == "English")
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    if (language == "Italian")
+        return QLocale(QLocale::Italian, QLocale::Italy);
+    if (language == "Spanish")
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    if (language == "French")
+        return QLocale(QLocale::French, QLocale::France);
+    if (language == "Russian")
+        return QLocale(QLocale::Russian, QLocale::Russia);
+    if (language == "Portuguese")
+        return QLocale(QLocale::Portuguese, QLocale::Portugal);
+    if (language == "Turkish")
+        return QLocale(QLocale::Turkish, QLocale::Turkey);
+    return QLocale(QLocale::Chinese, QLocale::China);
+}
+
+bool LanguageLoader::loadLanguage(const QString& language)
+{
+    if (m_installed) {
+        QCoreApplication::removeTranslator(m_translator);
+        m_installed = false;
+    }
+    bool ok = true;
+    if (language != "Chinese") {
+        const QString name = QStringLiteral("Translate_%1.qm").arg(languageCode(language));
+        const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+        const QString path = QFile::exists(beside) ? beside : QStringLiteral(":/") + name;
+        ok = m_translator->load(path);
+        if (ok)
+            m_installed = QCoreApplication::installTranslator(m_translator);
+        else
+            qDebug() << "LanguageLoader::loadLanguage fail" << path;
+    }
+    m_language = ok ? language : QStringLiteral("Chinese");
+    QLocale::setDefault(localeForLanguage(m_language));
+    applyStyleSheet();
+    return ok;
+}
+
+void LanguageLoader::applyStyleSheet()
+{
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        return;
+    QFile qss(QStringLiteral(":/qss/chemdesk.qss"));
+    if (!qss.open(QIODevice::ReadOnly)) {
+        qDebug() << "LanguageLoader::applyStyleSheet fail" << qss.fileName();
+        return;
+    }
+    const QString sheet = QString::fromUtf8(qss.readAll());
+    if (app->styleSheet() != sheet)
+        app->setStyleSheet(sheet);
+}

@@ -1,0 +1,7 @@
+#include "SettingsNotifier.h"
+
+SettingsNotifier* SettingsNotifier::instance()
+{
+    static SettingsNotifier* notifier = new SettingsNotifier;
+    return notifier;
+}

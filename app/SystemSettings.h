@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+
+// Settings kept in "./saveFile/systemsetting.ini", group "ChangeLanguage":
+// "Language" (the language key, "Chinese" by default) and "Dbsource" (the cloud region, "cn" by
+// default; any other value is the overseas region).
+
+// The language keys the program knows, Chinese first.
+QStringList knownLanguages();
+
+// The stored language key; "Chinese" when the key is missing or names no known language.
+QString getLanguage();
+// Stores the language key and loads its translator, style sheet and locale (which sends the
+// language change to every window). An unknown key is stored and loaded as "Chinese".
+// Returns whether the file was written.
+bool setLanguage(const QString& language);
+
+// The stored cloud region; "cn" when missing or empty.
+QString getDbsource();
+// Stores the cloud region and tells the listeners of SettingsNotifier. Returns whether the file
+// was written.
+bool setDbsource(const QString& dbsource);
+
+// The overseas region key ("cn" is the domestic one).
+QString overseasDbsource();
+
+// INI helpers over "./saveFile/*.ini" files (INI format, codec "UTF8").
+// Reads one value; `defaultValue` when the file or the key is missing or the file is broken.
+QVariant readIniValue(const QString& fileName, const QString& group, const QString& key,
+                      const QVariant& defaultValue = QVariant());
+// Writes the values into the group (an empty group writes top-level keys), creating the folder
+// when needed. Returns true only when the file was really written (sync and status).
+bool writeIniValues(const QString& fileName, const QString& group, const QVariantMap& values);

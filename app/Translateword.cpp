@@ -1,0 +1,148 @@
+#include "Translateword.h"
+
+#include "SystemSettings.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+const QMap<QString, int> analyteIdMap = {
+    {"TP", 29},    {"ALB", 30},   {"GLOB", 31},  {"A/G", 32},   {"TBIL", 33},  {"DBIL", 34},
+    {"IBIL", 35},  {"ALT", 36},   {"AST", 37},   {"ALP", 38},   {"GGT", 39},   {"TBA", 40},
+    {"CHE", 41},   {"AMY", 42},   {"LPS", 43},   {"CK", 44},    {"CK-MB", 45}, {"LDH", 46},
+    {"CRE", 47},   {"UREA", 48},  {"UA", 49},    {"GLU", 50},   {"TC", 51},    {"CHOL", 52},
+    {"TG", 53},    {"HDL-C", 54}, {"LDL-C", 55}, {"Ca", 56},    {"Ca2+", 57},  {"P", 58},
+    {"PHOS", 59},  {"Mg2+", 60},  {"K+", 61},    {"Na+", 62},   {"Cl-", 63},   {"NH3", 64},
+    {"HCY", 65},   {"CRP", 66},   {"FRU", 67},   {"LAC", 68},   {"tCO2", 69},  {"B/C", 70},
+    {"BUN", 71},
+};
+
+const QMap<int, int> divisionIndexMap = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}};
+const QMap<int, int> sampleTypeIndexMap = {{0, 7}, {1, 8}, {2, 9}};
+const QMap<int, int> sexIndexMap = {{0, 10}, {1, 11}};
+const QMap<int, int> panelIndexMap = {
+    {0, 12},  {1, 13},  {2, 14},  {3, 15},  {4, 16},  {5, 17},  {6, 18},  {7, 19},  {8, 20},
+    {9, 21},  {10, 22}, {11, 23}, {12, 24}, {13, 25}, {14, 26}, {15, 27}, {16, 28},
+};
+
+namespace {
+const char* const kConnection = "trans";
+const char* const kFile = "trans.db";
+const char* const kSeed = ":/DB/Chinese/trans.db";
+} // namespace
+
+Translateword* Translateword::getInstance()
+{
+    static Translateword* instance = new Translateword;
+    return instance;
+}
+
+bool Translateword::initTrans()
+{
+    m_rows.clear();
+    m_languages.clear();
+    m_loaded = false;
+
+    if (!QFile::exists(kFile) && QFile::copy(kSeed, kFile))
+        QFile::setPermissions(kFile, QFile::permissions(kFile) | QFileDevice::WriteOwner);
+
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::contains(kConnection)
+                              ? QSqlDatabase::database(kConnection, false)
+                              : QSqlDatabase::addDatabase("QSQLITE", kConnection);
+        db.setDatabaseName(kFile);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        if (db.open()) {
+            QSqlQuery query(db);
+            const QString sql = "select * from langs";
+            if (query.exec(sql)) {
+                const QSqlRecord record = query.record();
+                const int idColumn = record.indexOf("id");
+                for (int i = 0; i < record.count(); ++i)
+                    if (i != idColumn)
+                        m_languages << record.fieldName(i);
+                while (idColumn >= 0 && query.next()) {
+                    QHash<QString, QString> words;
+                    for (int i = 0; i < record.count(); ++i)
+                        if (i != idColumn)
+                            words.insert(record.fieldName(i), query.value(i).toString());
+                    m_rows.insert(query.value(idColumn).toInt(), words);
+                }
+                ok = idColumn >= 0;
+            } else {
+                qDebug() << "Translateword::initTrans sql:" << sql << " error:"
+                         << query.lastError().text();
+            }
+            db.close();
+        }
+    }
+    if (!ok)
+        qDebug() << "Translateword::initTrans fail!!! ";
+    m_loaded = ok;
+    return ok;
+}
+
+bool Translateword::ensureLoaded()
+{
+    return m_loaded || initTrans();
+}
+
+QString Translateword::transByIndex(int index, const QString& language)
+{
+    if (index < 0 || !ensureLoaded())
+        return QString();
+    const auto row = m_rows.constFind(index);
+    if (row == m_rows.constEnd())
+        return QString();
+    return row->value(language);
+}
+
+QString Translateword::transByIndex(int index)
+{
+    return transByIndex(index, getLanguage());
+}
+
+QString Translateword::transByKey(const QString& code)
+{
+    const auto it = analyteIdMap.constFind(code);
+    if (it == analyteIdMap.constEnd())
+        return QString();
+    return transByIndex(it.value());
+}
+
+QString Translateword::transWord(const QString& word)
+{
+    if (word.isEmpty() || !ensureLoaded())
+        return QString();
+    const QString language = getLanguage();
+    // Stored words are Chinese as a rule; look there first so that the answer is stable.
+    QStringList order = m_languages;
+    if (order.removeOne(QStringLiteral("Chinese")))
+        order.prepend(QStringLiteral("Chinese"));
+    for (const QString& column : qAsConst(order)) {
+        int found = -1;
+        for (auto it = m_rows.constBegin(); it != m_rows.constEnd(); ++it) {
+            if (it->value(column) == word && (found < 0 || it.key() < found))
+                found = it.key();
+        }
+        if (found >= 0)
+            return m_rows.value(found).value(language);
+    }
+    return QString();
+}
+
+QString Translateword::trans(const QString& text, const QMap<int, int>& indexMap)
+{
+    bool isNumber = false;
+    const int code = text.trimmed().toInt(&isNumber);
+    QString word;
+    if (isNumber && indexMap.contains(code))
+        word = transByIndex(indexMap.value(code));
+    if (word.isEmpty())
+        word = transWord(text);
+    return word.isEmpty() ? text : word;
+}

@@ -1,0 +1,5 @@
+#include "previewHtml.h"
+
+previewHtml::previewHtml() = default;
+
+previewHtml::~previewHtml() = default;

@@ -1,0 +1,321 @@
+#include "reportFragments.h"
+
+#include "ReportColumnSpec.h"
+#include "elementBase.h"
+#include "elementTemplate.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace {
+
+using Attributes = QMap<QString, QString>;
+
+// Truncation toward zero; spans out of the int range saturate, NaN counts as 0.
+int truncateToInt(double d)
+{
+    if (std::isnan(d))
+        return 0;
+    if (d >= 2147483647.0)
+        return 2147483647;
+    if (d <= -2147483648.0)
+        return -2147483647 - 1;
+    return int(d);
+}
+
+QString percent(int value)
+{
+    return QStringLiteral("'%1%'").arg(value);
+}
+
+} // namespace
+
+template <class Node>
+bool reportFragments<Node>::isOptionOff(int number) const
+{
+    return (quint32(optionMask) >> (number & 31)) & 1u;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::fontDiv() const
+{
+    QString style = QStringLiteral("'");
+    style += language == QLatin1String("Chinese") ? QStringLiteral("font-family: 黑体;")
+                                                  : QStringLiteral("font-family: Times New Roman;");
+    style += QStringLiteral(" font-size:%1px; ").arg(fontSize);
+    style += QLatin1Char('\'');
+    return Node::createElement(QStringLiteral("div"), Attributes{{QStringLiteral("style"), style}});
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::addNumberedDiv(int number, const QString& text,
+                                                   QMap<QString, QString>& attributes) const
+{
+    if (attributes.isEmpty())
+        attributes.insert(QStringLiteral("style"), QStringLiteral("font-family: 宋体,SimSun;font-size: 1vw;"));
+    elementBase* div = Node::createElementText(QStringLiteral("div"), text, attributes);
+    div->setNumber(number);
+    div->setVisible(!isOptionOff(number), QString());
+    return div;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::createTable(const QVector<HtmlCell>& cells, int columns,
+                                                int widthPercent) const
+{
+    elementBase* table = elementBase::createElement(QStringLiteral("table"),
+                                                    Attributes{{QStringLiteral("width"), percent(widthPercent)}});
+    if (cells.isEmpty())
+        return table;
+    columns = qMax(1, columns);
+    const QString cellWidth = percent(100 / columns);
+    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    table->m_children.append(row);
+    int used = 0;
+    for (const HtmlCell& cell : cells) {
+        Attributes attributes = cell.attributes;
+        if (used >= columns) {
+            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+            table->m_children.append(row);
+            used = 0;
+        }
+        attributes.insert(QStringLiteral("width"), cellWidth);
+        elementBase* td = Node::createElementText(QStringLiteral("td"), cell.text, attributes);
+        row->m_children.append(td);
+        if (cell.content) {
+            td->m_children.append(cell.content);
+            ++used;
+            continue;
+        }
+        bool shown = true;
+        if (cell.optionNumber != -1) {
+            td->setNumber(cell.optionNumber);
+            shown = !isOptionOff(cell.optionNumber);
+        }
+        td->setVisible(shown, QString());
+        // A printed cell that is switched off gives its place to the next one; a template
+        // cell keeps its place, struck through.
+        if ((shown && td->type() == 0) || td->type() == 1)
+            ++used;
+    }
+    return table;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::createFullWidthTable(const QVector<HtmlCell>& cells, int columns) const
+{
+    elementBase* table = Node::createElement(QStringLiteral("table"),
+                                             Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")}});
+    if (cells.isEmpty())
+        return table;
+    columns = qMax(1, columns);
+    const QString cellWidth = percent(100 / columns);
+    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    table->m_children.append(row);
+    int used = 0;
+    for (const HtmlCell& cell : cells) {
+        if (used >= columns) {
+            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+            table->m_children.append(row);
+            used = 0;
+        }
+        Attributes attributes = cell.attributes;
+        attributes.insert(QStringLiteral("width"), cellWidth);
+        elementBase* td = Node::createElement(QStringLiteral("td"), attributes);
+        row->m_children.append(td);
+        if (cell.content) {
+            td->m_children.append(cell.content);
+        } else {
+            elementBase* p = Node::createElementText(QStringLiteral("p"), cell.text, Attributes());
+            td->m_children.append(p);
+            if (cell.optionNumber != -1) {
+                p->setVisible(!isOptionOff(cell.optionNumber), QString());
+                p->setNumber(cell.optionNumber);
+            }
+        }
+        ++used;
+    }
+    return table;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::addHeaderRow(bool chartMode, bool qcReport) const
+{
+    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    QVector<ReportColumnSpec> columns = chartMode ? chartColumnLayout : arrowColumnLayout;
+    auto drop = [&columns](int id) {
+        for (int i = 0; i < columns.size(); ++i) {
+            if (columns[i].column == id) {
+                columns[i].shown = false;
+                if (columns.size() > 1)
+                    columns[1].widthPercent += columns[i].widthPercent;
+                return;
+            }
+        }
+    };
+    const bool templateKind = row->type() == 1;
+    if (!templateKind && ((qcReport && isOptionOff(8)) || (!qcReport && isOptionOff(14))))
+        drop(0);
+    if (!qcReport)
+        drop(4);
+
+    for (const ReportColumnSpec& c : qAsConst(columns)) {
+        if (!c.shown)
+            continue;
+        const Attributes attributes{
+            {QStringLiteral("width"), percent(c.widthPercent)},
+            {QStringLiteral("style"),
+             QStringLiteral("'vertical-align: middle; text-align:%1; padding: 2; border-bottom: 1px solid black;'")
+                 .arg(c.alignment)}};
+        QString text;
+        switch (c.column) {
+        case 0:
+            if (templateKind)
+                text = QStringLiteral("%1)").arg(qcReport ? 8 : 14);
+            break;
+        case 1: text = QCoreApplication::translate("T", "全称"); break;
+        case 2: text = QCoreApplication::translate("T", "项目缩写"); break;
+        case 3: text = QCoreApplication::translate("T", "检验结果"); break;
+        case 4: text = QCoreApplication::translate("T", "靶值"); break;
+        case 5: text = QCoreApplication::translate("T", "单位"); break;
+        case 6: text = QCoreApplication::translate("T", "参考范围"); break;
+        case 7: text = QCoreApplication::translate("T", "低"); break;
+        case 8: text = QCoreApplication::translate("T", "中"); break;
+        case 9: text = QCoreApplication::translate("T", "高"); break;
+        case 10: text = QCoreApplication::translate("T", "提示"); break;
+        default: break;
+        }
+        row->m_children.append(elementBase::createElementText(QStringLiteral("td"), text, attributes));
+    }
+    return row;
+}
+
+template <class Node>
+void reportFragments<Node>::serumIndexText(const QString& errcodeTail, const QString& sampleJson,
+                                           QVector<HtmlCell>& cells)
+{
+    QString icterus = QStringLiteral("Icterus:") + QCoreApplication::translate("T", "黄疸") + QLatin1Char('+');
+    QString hemolysis = QStringLiteral("Hemolysis:") + QCoreApplication::translate("T", "溶血") + QLatin1Char('+');
+    QString turbidity = QStringLiteral("Turbidity:") + QCoreApplication::translate("T", "脂血") + QLatin1Char('+');
+
+    const QJsonObject info = QJsonDocument::fromJson(sampleJson.toUtf8()).object();
+    if (info.contains(QStringLiteral("errLevel"))) {
+        // Levels per index: {"type": 1 icterus, 2 hemolysis, 4 turbidity, "level": n}.
+        const QJsonArray levels =
+            QJsonDocument::fromJson(info.value(QStringLiteral("errLevel")).toString().toUtf8()).array();
+        QMap<int, int> levelOfType;
+        for (const QJsonValue& v : levels) {
+            const QJsonObject o = v.toObject();
+            levelOfType.insert(o.value(QStringLiteral("type")).toInt(), o.value(QStringLiteral("level")).toInt());
+        }
+        auto apply = [&levelOfType](int type, QString& label) {
+            if (!levelOfType.contains(type)) {
+                label.clear();
+                return;
+            }
+            const int level = levelOfType.value(type);
+            if (level > 1)
+                label += QString(qMin(level, 100) - 1, QLatin1Char('+'));
+        };
+        apply(1, icterus);
+        apply(2, hemolysis);
+        apply(4, turbidity);
+    } else {
+        // Flag bits of the error code tail, last character bit 0. A tail that is not binary
+        // claims no index.
+        bool ok = false;
+        const int bits = errcodeTail.left(9).toInt(&ok, 2);
+        const int flags = ok ? bits : 0;
+        if (!(flags & 1))
+            icterus.clear();
+        if (!(flags & 2))
+            hemolysis.clear();
+        if (!(flags & 4))
+            turbidity.clear();
+    }
+    for (const QString& label : {icterus, hemolysis, turbidity}) {
+        if (!label.isEmpty())
+            cells.append(HtmlCell(-1, label, Attributes(), nullptr));
+    }
+}
+
+template <class Node>
+QString reportFragments<Node>::rangeBar(double value, double lowLimit, double highLimit, double scaleTop,
+                                        QString& barHtml, QString& arrow)
+{
+    if (highLimit == 0 && lowLimit == 0) {
+        barHtml.clear();
+        arrow.clear();
+        return QString();
+    }
+    QString colour;
+    int marker = 0;
+    if (value > highLimit) {
+        arrow = QStringLiteral("↑");
+        colour = QStringLiteral("#ff0000");
+        const double top = scaleTop == 0 ? highLimit : scaleTop;
+        const int span = truncateToInt(2 * top - highLimit);
+        const int step = span / 10;
+        marker = 20;
+        for (int k = 0; k <= 9; ++k) {
+            if (span >= 1) {
+                if (value >= highLimit + (double(span) - double(k) * step)) {
+                    marker = 29 - k;
+                    break;
+                }
+            } else if ((k + 11) * highLimit / 10 >= value) {
+                marker = 20 + k;
+                break;
+            }
+        }
+    } else if (value < lowLimit) {
+        arrow = QStringLiteral("↓");
+        colour = QStringLiteral("#0DA9DB");
+        marker = 0;
+        for (int k = 9; k >= 0; --k) {
+            if (value >= k * lowLimit / 10) {
+                marker = k;
+                break;
+            }
+        }
+    } else {
+        colour = QStringLiteral("#000000");
+        marker = 19;
+        for (int k = 0; k <= 9; ++k) {
+            if (lowLimit + (k + 1) * (highLimit - lowLimit) / 10 >= value) {
+                marker = 10 + k;
+                break;
+            }
+        }
+    }
+
+    elementBase* table = elementBase::createElement(
+        QStringLiteral("table"), Attributes{{QStringLiteral("style"), QStringLiteral("'border-collapse: collapse;'")},
+                                            {QStringLiteral("width"), QStringLiteral("'100%'")}});
+    elementBase* row = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    table->m_children.append(row);
+    const QString width = QStringLiteral("'%1%'").arg(100.0 / 30);
+    for (int i = 0; i < 30; ++i) {
+        QString border;
+        if (i % 10 == 0)
+            border = QStringLiteral("border-top: 1px solid black; border-bottom: 1px solid black; border-left: 1px solid black;");
+        else if ((i + 1) % 10 == 0)
+            border = QStringLiteral("border-top: 1px solid black; border-bottom: 1px solid black; border-right: 1px solid black;");
+        else
+            border = QStringLiteral("border-top: 1px solid black; border-bottom: 1px solid black;");
+        if (i == marker)
+            border += QStringLiteral("background-color:") + colour + QLatin1Char(';');
+        row->m_children.append(elementBase::createElement(
+            QStringLiteral("td"), Attributes{{QStringLiteral("style"), QLatin1Char('\'') + border + QLatin1Char('\'')},
+                                             {QStringLiteral("width"), width}}));
+    }
+    barHtml = table->html();
+    delete table;
+    return colour;
+}
+
+template class reportFragments<elementBase>;
+template class reportFragments<elementTemplate>;

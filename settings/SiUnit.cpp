@@ -1,0 +1,41 @@
+#include "SiUnit.h"
+
+#include "MyMessageBox.h"
+#include "SystemSettings.h"
+#include "ui_SiUnit.h"
+
+namespace {
+const char* const kFile = "./saveFile/hospital.ini";
+const char* const kGroup = "systemCfg";
+} // namespace
+
+SiUnit::SiUnit(QWidget* parent) : baseDlg(parent), ui(new Ui::SiUnit)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    const bool conventional = readIniValue(kFile, kGroup, "getModeSelect", 0).toInt() == 1;
+    ui->radioButton_conventional->setChecked(conventional);
+    ui->radioButton_si->setChecked(!conventional);
+    connect(ui->pushButton_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SiUnit::~SiUnit()
+{
+    delete ui;
+}
+
+void SiUnit::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void SiUnit::on_pushButton_save_clicked()
+{
+    const int mode = ui->radioButton_conventional->isChecked() ? 1 : 0;
+    if (!writeIniValues(kFile, kGroup, {{"getModeSelect", mode}})) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
+        return;
+    }
+    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
+    accept();
+}

@@ -1,0 +1,500 @@
+#include "Indexdb.h"
+
+#include "SqlUtil.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+namespace {
+
+QSqlDatabase mainDb()
+{
+    return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+}
+
+QString jsonText(const QJsonObject& obj, const char* key)
+{
+    const QJsonValue v = obj.value(QLatin1String(key));
+    if (v.isString())
+        return v.toString();
+    if (v.isDouble()) {
+        const double d = v.toDouble();
+        return QString::number(d, 'g', 15);
+    }
+    if (v.isBool())
+        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return QString();
+}
+
+// Column reader by name, so that rows of older and newer schemas read alike.
+class RowReader
+{
+public:
+    explicit RowReader(const QSqlQuery& q) : m_query(q), m_record(q.record()) {}
+    QVariant value(const char* name) const
+    {
+        const int i = m_record.indexOf(QLatin1String(name));
+        return i < 0 ? QVariant() : m_query.value(i);
+    }
+    QString text(const char* name) const { return value(name).toString(); }
+    int number(const char* name, int fallback) const
+    {
+        const QVariant v = value(name);
+        bool ok = false;
+        const int n = v.toInt(&ok);
+        return ok ? n : fallback;
+    }
+
+private:
+    const QSqlQuery& m_query;
+    QSqlRecord m_record;
+};
+
+PanelChkRecord readChkRecord(const QSqlQuery& q)
+{
+    const RowReader r(q);
+    PanelChkRecord rec;
+    rec.id = r.number("id", 0);
+    rec.chkdatetime = dateTimeFromSql(r.value("chkdatetime"));
+    rec.machineid = r.text("machineid");
+    rec.panelid = r.number("panelid", 0);
+    rec.panelindex = r.number("panelindex", 0);
+    rec.panellot = r.number("panellot", 0);
+    rec.patientinfo = r.text("patientinfo");
+    rec.testresults = r.text("testresults");
+    rec.mastername = r.text("mastername");
+    rec.speciesname = r.text("speciesname");
+    rec.animalsexname = r.text("animalsexname");
+    rec.sampletypename = r.text("sampletypename");
+    rec.sendinspectorname = r.text("sendinspectorname");
+    rec.sendinspectordate = dateTimeFromSql(r.value("sendinspectordate"));
+    rec.sampletime = dateTimeFromSql(r.value("sampletime"));
+    rec.inspectorname = r.text("inspectorname");
+    rec.reviewername = r.text("reviewername");
+    rec.clinicalinformation = r.text("clinicalinformation");
+    rec.remark = r.text("remark");
+    rec.state = r.number("state", 1);
+    rec.Errcode = r.text("Errcode");
+    rec.status = r.number("status", 1);
+    rec.birthday = r.text("birthday");
+    rec.testType = r.number("testType", 0);
+    rec.QcLot = r.text("QcLot");
+    rec.aiResult = r.text("aiResult");
+
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(rec.patientinfo.toUtf8(), &err);
+    if (err.error != QJsonParseError::NoError || !doc.isObject()) {
+        qDebug() << "数据解析有误" << rec.id;
+        return rec;
+    }
+    const QJsonObject info = doc.object();
+    rec.age = jsonText(info, "age");
+    rec.name = jsonText(info, "name");
+    rec.division = jsonText(info, "division");
+    rec.number = jsonText(info, "number");
+    rec.sampleid = jsonText(info, "id");
+    if (info.contains(QLatin1String("birthday")))
+        rec.birthday = jsonText(info, "birthday");
+    return rec;
+}
+
+PanelQcResult readQcResult(const QSqlQuery& q)
+{
+    const RowReader r(q);
+    PanelQcResult rec;
+    rec.id = r.number("id", -1);
+    rec.QcProduct = r.number("QcProduct", -1);
+    rec.panelid = r.number("panelid", -1);
+    rec.panelindex = r.number("panelindex", -1);
+    rec.panellot = r.text("panellot");
+    rec.machineid = r.text("machineid");
+    rec.inspectorname = r.text("inspectorname");
+    rec.reviewername = r.text("reviewername");
+    rec.QcLot = r.text("QcLot");
+    rec.division = r.text("division");
+    rec.chkdatetime = dateTimeFromSql(r.value("chkdatetime"));
+    rec.result = r.text("result");
+    rec.Errcode = r.text("Errcode");
+    rec.patientinfo = r.text("patientinfo");
+    return rec;
+}
+
+bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out)
+{
+    if (!query.exec()) {
+        logSqlError(where, query);
+        return false;
+    }
+    if (out) {
+        while (query.next())
+            out->append(readChkRecord(query));
+    }
+    return true;
+}
+
+bool runQcSelect(QSqlQuery& query, const char* where, QVector<PanelQcResult>* out)
+{
+    if (!query.exec()) {
+        logSqlError(where, query);
+        return false;
+    }
+    if (out) {
+        while (query.next())
+            out->append(readQcResult(query));
+    }
+    return true;
+}
+
+// Runs one prepared statement per id inside a transaction; everything or nothing.
+bool updateEach(const char* where, const QString& sql, const QList<int>& ids, int value)
+{
+    QSqlDatabase db = mainDb();
+    const bool own = db.isOpen() && db.transaction();
+    QSqlQuery query(db);
+    bool ok = query.prepare(sql);
+    if (!ok)
+        logSqlError(where, query);
+    for (int i = 0; ok && i < ids.size(); ++i) {
+        query.bindValue(0, value);
+        query.bindValue(1, ids.at(i));
+        if (!query.exec()) {
+            logSqlError(where, query);
+            ok = false;
+        }
+    }
+    query.finish();
+    if (own) {
+        if (ok && !db.commit()) {
+            logSqlError(where, QStringLiteral("COMMIT"), db);
+            ok = false;
+        }
+        if (!ok)
+            db.rollback();
+    }
+    return ok;
+}
+
+} // namespace
+
+Indexdb::Indexdb(QObject* parent) : QObject(parent)
+{
+    registerPanelQcResultType();
+}
+
+bool Indexdb::insertData(PanelChkRecord& record)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral(
+        "insert into PanelChkResult (chkdatetime, machineid, panelid, panelindex, panellot, patientinfo, "
+        "testresults, mastername, speciesname, animalsexname, sampletypename, sendinspectorname, "
+        "sendinspectordate, inspectorname, reviewername, clinicalinformation, remark, state, Errcode, status, "
+        "sampletime, testType, QcLot, birthday) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    query.addBindValue(sqlDateTime(record.chkdatetime));
+    query.addBindValue(record.machineid);
+    query.addBindValue(record.panelid);
+    query.addBindValue(record.panelindex);
+    query.addBindValue(record.panellot);
+    query.addBindValue(record.patientinfo);
+    query.addBindValue(record.testresults);
+    query.addBindValue(record.mastername);
+    query.addBindValue(record.speciesname);
+    query.addBindValue(record.animalsexname);
+    query.addBindValue(record.sampletypename);
+    query.addBindValue(record.sendinspectorname);
+    query.addBindValue(sqlDateTime(record.sendinspectordate));
+    query.addBindValue(record.inspectorname);
+    query.addBindValue(record.reviewername);
+    query.addBindValue(record.clinicalinformation);
+    query.addBindValue(record.remark);
+    query.addBindValue(record.state);
+    query.addBindValue(record.Errcode);
+    query.addBindValue(record.status);
+    query.addBindValue(sqlDateTime(record.sampletime));
+    query.addBindValue(record.testType);
+    query.addBindValue(record.QcLot);
+    query.addBindValue(record.birthday);
+    if (!query.exec()) {
+        logSqlError("Indexdb::insertData", query);
+        return false;
+    }
+    return true;
+}
+
+bool Indexdb::insertQcResult(PanelQcResult& record)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral(
+        "insert into PanelQcResult ('chkdatetime','QcProduct','QcLot','division','result','panelid','panelindex',"
+        "'panellot','machineid','inspectorname','reviewername','show','Errcode','patientinfo') "
+        "values(?,?,?,?,?,?,?,?,?,?,?,1,?,?)"));
+    query.addBindValue(sqlDateTime(record.chkdatetime));
+    query.addBindValue(record.QcProduct);
+    query.addBindValue(record.QcLot);
+    query.addBindValue(record.division);
+    query.addBindValue(record.result);
+    query.addBindValue(record.panelid);
+    query.addBindValue(record.panelindex);
+    query.addBindValue(record.panellot);
+    query.addBindValue(record.machineid);
+    query.addBindValue(record.inspectorname);
+    query.addBindValue(record.reviewername);
+    query.addBindValue(record.Errcode);
+    query.addBindValue(record.patientinfo);
+    if (!query.exec()) {
+        logSqlError("Indexdb::insertQcResult", query);
+        return false;
+    }
+    return true;
+}
+
+bool Indexdb::queryAllByMachine(const QueryFilter& filter, QVector<PanelChkRecord>* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    QString sql = QStringLiteral("select * from PanelChkResult where 1=1 ");
+    if (!filter.machineid.isEmpty())
+        sql += QStringLiteral(" and machineid = ?");
+    sql += QStringLiteral(" order by id");
+    query.prepare(sql);
+    if (!filter.machineid.isEmpty())
+        query.addBindValue(filter.machineid);
+    return runChkSelect(query, "Indexdb::queryAllByMachine", out);
+}
+
+bool Indexdb::queryById(const QString& id, QVector<PanelChkRecord>* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral("select * from PanelChkResult where id=? and state = 1 and status=1"));
+    bool isNumber = false;
+    const qlonglong n = id.trimmed().toLongLong(&isNumber);
+    query.addBindValue(isNumber ? QVariant(n) : QVariant(id));
+    return runChkSelect(query, "Indexdb::queryById", out);
+}
+
+bool Indexdb::updateData(PanelChkRecord record)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral(
+        "update panelChkResult set chkdatetime=:chkdatetime,patientinfo=:patientinfo,mastername=:mastername,"
+        "speciesname=:speciesname,animalsexname=:animalsexname,sampletypename=:sampletypename,"
+        "sendinspectorname=:sendinspectorname,sendinspectordate=:sendinspectordate,inspectorname=:inspectorname,"
+        "reviewername=:reviewername,clinicalinformation=:clinicalinformation,remark=:remark,"
+        "testresults=:testresults,state = :state,Errcode=:Errcode,sampletime=:sampletime ,aiResult=:aiResult "
+        "WHERE id =:id"));
+    query.bindValue(QStringLiteral(":chkdatetime"), sqlDateTime(record.chkdatetime));
+    query.bindValue(QStringLiteral(":patientinfo"), record.patientinfo);
+    query.bindValue(QStringLiteral(":mastername"), record.mastername);
+    query.bindValue(QStringLiteral(":speciesname"), record.speciesname);
+    query.bindValue(QStringLiteral(":animalsexname"), record.animalsexname);
+    query.bindValue(QStringLiteral(":sampletypename"), record.sampletypename);
+    query.bindValue(QStringLiteral(":sendinspectorname"), record.sendinspectorname);
+    query.bindValue(QStringLiteral(":sendinspectordate"), sqlDateTime(record.sendinspectordate));
+    query.bindValue(QStringLiteral(":inspectorname"), record.inspectorname);
+    query.bindValue(QStringLiteral(":reviewername"), record.reviewername);
+    query.bindValue(QStringLiteral(":clinicalinformation"), record.clinicalinformation);
+    query.bindValue(QStringLiteral(":remark"), record.remark);
+    query.bindValue(QStringLiteral(":testresults"), record.testresults);
+    query.bindValue(QStringLiteral(":state"), record.state);
+    query.bindValue(QStringLiteral(":Errcode"), record.Errcode);
+    query.bindValue(QStringLiteral(":sampletime"), sqlDateTime(record.sampletime));
+    query.bindValue(QStringLiteral(":aiResult"), record.aiResult);
+    query.bindValue(QStringLiteral(":id"), record.id);
+    if (!query.exec()) {
+        logSqlError("Indexdb::updateData", query);
+        return false;
+    }
+    if (query.numRowsAffected() < 1) {
+        qDebug() << "Indexdb::updateData no row" << record.id;
+        return false;
+    }
+    return true;
+}
+
+bool Indexdb::queryLive(QVector<PanelChkRecord>* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "select * from PanelChkResult where state = 1 and status=1 ORDER BY chkdatetime DESC, id DESC"));
+    return runChkSelect(query, "Indexdb::queryLive", out);
+}
+
+bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
+{
+    QString sql = QStringLiteral("select * from PanelChkResult where state = 1 and status=1");
+    QVariantList values;
+    if (f.startchkdate.isValid()) {
+        sql += QStringLiteral(" and chkdatetime >= ?");
+        values << sqlDateTime(f.startchkdate);
+    }
+    if (f.endchkdate.isValid()) {
+        sql += QStringLiteral(" and chkdatetime <= ?");
+        values << sqlDateTime(f.endchkdate);
+    }
+    for (const QString* text : {&f.sampleid, &f.patientinfoname, &f.patientinfoid}) {
+        if (text->isEmpty())
+            continue;
+        sql += QStringLiteral(" and patientinfo like ? escape '\\'");
+        values << QString(QLatin1Char('%') + likeEscaped(*text) + QLatin1Char('%'));
+    }
+    if (!f.speciesname.isEmpty()) {
+        sql += QStringLiteral(" and speciesname = ?");
+        values << f.speciesname;
+    }
+    if (!f.projectname.isEmpty()) {
+        // The code as a whole JSON string, so that "P" does not find "TP".
+        sql += QStringLiteral(" and testresults like ? escape '\\'");
+        values << QString(QStringLiteral("%\"") + likeEscaped(f.projectname) + QStringLiteral("\"%"));
+    }
+    if (!f.machineid.isEmpty()) {
+        sql += QStringLiteral(" and machineid = ?");
+        values << f.machineid;
+    }
+    sql += QStringLiteral(" ORDER BY chkdatetime DESC, id DESC");
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : qAsConst(values))
+        query.addBindValue(v);
+    return runChkSelect(query, "Indexdb::queryByFilter", out);
+}
+
+int Indexdb::countByMachine(const QString& machineId)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral("select (select count(*) from PanelChkResult where machineid = ?) + "
+                                 "(select count(*) from PanelQcResult where machineid = ?)"));
+    query.addBindValue(machineId);
+    query.addBindValue(machineId);
+    if (!query.exec() || !query.next()) {
+        logSqlError("Indexdb::countByMachine", query);
+        return -1;
+    }
+    return query.value(0).toInt();
+}
+
+bool Indexdb::setState(const QList<int>& ids, int state)
+{
+    return updateEach("Indexdb::setState", QStringLiteral("update PanelChkResult set state = ? where id = ?"), ids,
+                      state);
+}
+
+bool Indexdb::queryByState(int state, QVector<PanelChkRecord>* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "select * from PanelChkResult where state = ? and status=1 ORDER BY chkdatetime DESC, id DESC"));
+    query.addBindValue(state);
+    return runChkSelect(query, "Indexdb::queryByState", out);
+}
+
+bool Indexdb::queryQc(const QcQueryFilter& f, QVector<PanelQcResult>* out)
+{
+    QString sql = QStringLiteral("select * from PanelQcResult where \"show\" = 1");
+    QVariantList values;
+    if (f.id >= 0) {
+        sql += QStringLiteral(" and id = ?");
+        values << f.id;
+    }
+    if (f.QcProduct >= 0) {
+        sql += QStringLiteral(" and QcProduct = ?");
+        values << f.QcProduct;
+    }
+    if (!f.QcLot.isEmpty()) {
+        sql += QStringLiteral(" and QcLot = ?");
+        values << f.QcLot;
+    }
+    if (!f.division.isEmpty()) {
+        sql += QStringLiteral(" and division = ?");
+        values << f.division;
+    }
+    if (!f.machineid.isEmpty()) {
+        sql += QStringLiteral(" and machineid = ?");
+        values << f.machineid;
+    }
+    if (!f.m_projectName.isEmpty()) {
+        sql += QStringLiteral(" and result like ? escape '\\'");
+        values << QString(QStringLiteral("%\"") + likeEscaped(f.m_projectName) + QStringLiteral("\"%"));
+    }
+    if (f.m_useStartChkDatetime) {
+        sql += QStringLiteral(" and chkdatetime >= ?");
+        values << sqlDateTime(f.m_startChkDatetime);
+    }
+    if (f.m_useEndChkDatetime) {
+        sql += QStringLiteral(" and chkdatetime < ?");
+        values << sqlDateTime(f.m_endChkDatetime);
+    }
+    sql += QStringLiteral(" ORDER BY chkdatetime DESC, id DESC");
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : qAsConst(values))
+        query.addBindValue(v);
+    return runQcSelect(query, "Indexdb::queryQc", out);
+}
+
+bool Indexdb::queryQcById(int id, PanelQcResult* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral("select * from PanelQcResult where id = ?"));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        logSqlError("Indexdb::queryQcById", query);
+        return false;
+    }
+    if (!query.next())
+        return false;
+    if (out)
+        *out = readQcResult(query);
+    return true;
+}
+
+bool Indexdb::queryQcHidden(QVector<PanelQcResult>* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("select * from PanelQcResult where \"show\" = 0 ORDER BY chkdatetime DESC, id DESC"));
+    return runQcSelect(query, "Indexdb::queryQcHidden", out);
+}
+
+bool Indexdb::setQcShow(const QList<int>& ids, int show)
+{
+    return updateEach("Indexdb::setQcShow", QStringLiteral("update PanelQcResult set \"show\" = ? where id = ?"),
+                      ids, show);
+}
+
+bool Indexdb::updateQcResult(const PanelQcResult& r)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.prepare(QStringLiteral(
+        "update PanelQcResult set chkdatetime=?, QcProduct=?, QcLot=?, division=?, result=?, panelid=?, "
+        "panelindex=?, panellot=?, machineid=?, inspectorname=?, reviewername=?, Errcode=?, patientinfo=? "
+        "where id=?"));
+    query.addBindValue(sqlDateTime(r.chkdatetime));
+    query.addBindValue(r.QcProduct);
+    query.addBindValue(r.QcLot);
+    query.addBindValue(r.division);
+    query.addBindValue(r.result);
+    query.addBindValue(r.panelid);
+    query.addBindValue(r.panelindex);
+    query.addBindValue(r.panellot);
+    query.addBindValue(r.machineid);
+    query.addBindValue(r.inspectorname);
+    query.addBindValue(r.reviewername);
+    query.addBindValue(r.Errcode);
+    query.addBindValue(r.patientinfo);
+    query.addBindValue(r.id);
+    if (!query.exec()) {
+        logSqlError("Indexdb::updateQcResult", query);
+        return false;
+    }
+    if (query.numRowsAffected() < 1) {
+        qDebug() << "Indexdb::updateQcResult no row" << r.id;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include "PanelChkRecord.h"
+#include "PanelQcResult.h"
+#include "QcQueryFilter.h"
+#include "QueryFilter.h"
+
+#include <QList>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QVector>
+
+// Result store: tables PanelChkResult and PanelQcResult of the main database (default
+// connection). Every method returns whether its statement ran and logs failures.
+class Indexdb : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Indexdb(QObject* parent = nullptr);
+
+    // Inserts one result (its id and aiResult are not stored).
+    bool insertData(PanelChkRecord& record);
+    // Inserts one QC result with show = 1 (its id is not stored).
+    bool insertQcResult(PanelQcResult& record);
+    // Every row of PanelChkResult, of one machine when the filter's machineid is not empty.
+    bool queryAllByMachine(const QueryFilter& filter, QVector<PanelChkRecord>* out);
+    // The live sample result with this id (appended; the vector is not emptied).
+    bool queryById(const QString& id, QVector<PanelChkRecord>* out);
+    // Updates the case fields, results, state, error code and aiResult of row record.id.
+    bool updateData(PanelChkRecord record);
+
+    // Live sample results (state 1, status 1), newest first.
+    bool queryLive(QVector<PanelChkRecord>* out);
+    // Live sample results matching the filter, newest first.
+    bool queryByFilter(const QueryFilter& filter, QVector<PanelChkRecord>* out);
+    // Rows of this machine in PanelChkResult plus PanelQcResult; -1 on failure.
+    int countByMachine(const QString& machineId);
+    // Sets the state of the given results (0 soft delete, 1 restore) in one transaction.
+    bool setState(const QList<int>& ids, int state);
+    // Sample results (status 1) of the given state, newest first.
+    bool queryByState(int state, QVector<PanelChkRecord>* out);
+
+    // Shown QC results (show = 1) matching the filter, newest first.
+    bool queryQc(const QcQueryFilter& filter, QVector<PanelQcResult>* out);
+    // The QC result with this id, shown or not. False when missing.
+    bool queryQcById(int id, PanelQcResult* out);
+    // QC results in the QC recycle bin (show = 0), newest first.
+    bool queryQcHidden(QVector<PanelQcResult>* out);
+    // Sets the show flag of the given QC results in one transaction.
+    bool setQcShow(const QList<int>& ids, int show);
+    // Updates every stored field of QC result r.id.
+    bool updateQcResult(const PanelQcResult& r);
+
+private:
+    QSqlDatabase m_sqlDatabase;
+};

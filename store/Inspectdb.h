@@ -1,0 +1,13 @@
+#pragma once
+#include "DictEntry.h"
+#include "LookupTabledb.h"
+
+// Lookup table "inspectremark".
+class Inspectdb : public LookupTabledb
+{
+    Q_OBJECT
+public:
+    explicit Inspectdb(QObject* parent = nullptr);
+    // Appends every row (id, name) in id order; false when the query fails.
+    bool queryAll(QVector<DictEntry>* out);
+};

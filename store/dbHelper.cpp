@@ -1,0 +1,236 @@
+#include "dbHelper.h"
+
+#include "FileUtils.h"
+#include "SqlUtil.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+struct Column
+{
+    const char* name;
+    const char* type; // used when the column is added to an older table
+};
+
+struct Table
+{
+    const char* name;
+    const char* create;
+    std::initializer_list<Column> columns;
+};
+
+// The current schema of the main databases. Columns are added in this order to an older table.
+const Table kTables[] = {
+    {"PanelChkResult",
+     "CREATE TABLE PanelChkResult (id INTEGER PRIMARY KEY AUTOINCREMENT, chkdatetime TEXT, machineid TEXT, "
+     "panelid INTEGER DEFAULT 0, panelindex INTEGER DEFAULT 0, panellot INTEGER DEFAULT 0, patientinfo TEXT, "
+     "testresults TEXT, mastername TEXT DEFAULT '', speciesname TEXT DEFAULT '', animalsexname TEXT DEFAULT '', "
+     "sampletypename TEXT DEFAULT '', sendinspectorname TEXT DEFAULT '', sendinspectordate TEXT, sampletime TEXT, "
+     "inspectorname TEXT DEFAULT '', reviewername TEXT DEFAULT '', clinicalinformation TEXT DEFAULT '', "
+     "remark TEXT DEFAULT '', state INTEGER DEFAULT 1, Errcode TEXT DEFAULT '', status INTEGER DEFAULT 1, "
+     "birthday TEXT DEFAULT '', testType INTEGER DEFAULT 0, QcLot TEXT DEFAULT '', aiResult TEXT DEFAULT '')",
+     {{"chkdatetime", "TEXT"}, {"machineid", "TEXT"}, {"panelid", "INTEGER DEFAULT 0"},
+      {"panelindex", "INTEGER DEFAULT 0"}, {"panellot", "INTEGER DEFAULT 0"}, {"patientinfo", "TEXT"},
+      {"testresults", "TEXT"}, {"mastername", "TEXT DEFAULT ''"}, {"speciesname", "TEXT DEFAULT ''"},
+      {"animalsexname", "TEXT DEFAULT ''"}, {"sampletypename", "TEXT DEFAULT ''"},
+      {"sendinspectorname", "TEXT DEFAULT ''"}, {"sendinspectordate", "TEXT"}, {"sampletime", "TEXT"},
+      {"inspectorname", "TEXT DEFAULT ''"}, {"reviewername", "TEXT DEFAULT ''"},
+      {"clinicalinformation", "TEXT DEFAULT ''"}, {"remark", "TEXT DEFAULT ''"}, {"state", "INTEGER DEFAULT 1"},
+      {"Errcode", "TEXT DEFAULT ''"}, {"status", "INTEGER DEFAULT 1"}, {"birthday", "TEXT DEFAULT ''"},
+      {"testType", "INTEGER DEFAULT 0"}, {"QcLot", "TEXT DEFAULT ''"}, {"aiResult", "TEXT DEFAULT ''"}}},
+    {"PanelQcResult",
+     "CREATE TABLE PanelQcResult (id INTEGER PRIMARY KEY AUTOINCREMENT, chkdatetime TEXT, QcProduct INTEGER DEFAULT 0, "
+     "QcLot TEXT DEFAULT '', division TEXT DEFAULT '', result TEXT, panelid INTEGER DEFAULT -1, "
+     "panelindex INTEGER DEFAULT -1, panellot TEXT DEFAULT '', machineid TEXT, inspectorname TEXT DEFAULT '', "
+     "reviewername TEXT DEFAULT '', \"show\" INTEGER DEFAULT 1, Errcode TEXT DEFAULT '', patientinfo TEXT DEFAULT '')",
+     {{"chkdatetime", "TEXT"}, {"QcProduct", "INTEGER DEFAULT 0"}, {"QcLot", "TEXT DEFAULT ''"},
+      {"division", "TEXT DEFAULT ''"}, {"result", "TEXT"}, {"panelid", "INTEGER DEFAULT -1"},
+      {"panelindex", "INTEGER DEFAULT -1"}, {"panellot", "TEXT DEFAULT ''"}, {"machineid", "TEXT"},
+      {"inspectorname", "TEXT DEFAULT ''"}, {"reviewername", "TEXT DEFAULT ''"}, {"show", "INTEGER DEFAULT 1"},
+      {"Errcode", "TEXT DEFAULT ''"}, {"patientinfo", "TEXT DEFAULT ''"}}},
+    {"user", "CREATE TABLE user (id INTEGER PRIMARY KEY AUTOINCREMENT, devicename TEXT, devicepassword TEXT)",
+     {{"devicename", "TEXT"}, {"devicepassword", "TEXT"}}},
+    {"clinical",
+     "CREATE TABLE clinical (id INTEGER PRIMARY KEY AUTOINCREMENT, projectname TEXT, projectvalue TEXT, remark TEXT)",
+     {{"projectname", "TEXT"}, {"projectvalue", "TEXT"}, {"remark", "TEXT"}}},
+    {"referencevalue",
+     "CREATE TABLE referencevalue (projectid INTEGER PRIMARY KEY, projectname TEXT, projectchnname TEXT)",
+     {{"projectname", "TEXT"}, {"projectchnname", "TEXT"}}},
+    {"animalsex", "CREATE TABLE animalsex (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"clinicaldiagnosis", "CREATE TABLE clinicaldiagnosis (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
+     {{"name", "TEXT"}}},
+    {"division", "CREATE TABLE division (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"inspectremark", "CREATE TABLE inspectremark (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
+     {{"name", "TEXT"}}},
+    {"inspector", "CREATE TABLE inspector (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"projectname", "CREATE TABLE projectname (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
+     {{"name", "TEXT"}}},
+    {"reviewer", "CREATE TABLE reviewer (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"sampletype", "CREATE TABLE sampletype (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"sendinspector", "CREATE TABLE sendinspector (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
+     {{"name", "TEXT"}}},
+    {"species", "CREATE TABLE species (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+};
+
+const char* const kIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS idx_chk_live ON PanelChkResult (state, status, chkdatetime)",
+    "CREATE INDEX IF NOT EXISTS idx_chk_machine ON PanelChkResult (machineid)",
+    "CREATE INDEX IF NOT EXISTS idx_qc_show ON PanelQcResult (\"show\", chkdatetime)",
+    "CREATE INDEX IF NOT EXISTS idx_qc_machine ON PanelQcResult (machineid)",
+};
+
+bool runUpgrade(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    // Fails on a file that is not a database.
+    if (!query.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+        logSqlError("dbHelper::upgradeSchema", query);
+        return false;
+    }
+    QSet<QString> tables;
+    while (query.next())
+        tables.insert(query.value(0).toString().toLower());
+    query.finish();
+
+    for (const Table& t : kTables) {
+        const QString name = QLatin1String(t.name);
+        if (!tables.contains(name.toLower())) {
+            if (!query.exec(QLatin1String(t.create))) {
+                logSqlError("dbHelper::upgradeSchema", query);
+                return false;
+            }
+            qDebug() << "dbHelper::upgradeSchema create table" << name;
+            continue;
+        }
+        if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(name))) {
+            logSqlError("dbHelper::upgradeSchema", query);
+            return false;
+        }
+        QSet<QString> present;
+        while (query.next())
+            present.insert(query.value(1).toString().toLower());
+        query.finish();
+        for (const Column& c : t.columns) {
+            if (present.contains(QString::fromLatin1(c.name).toLower()))
+                continue;
+            const QString sql = QStringLiteral("ALTER TABLE \"%1\" ADD COLUMN \"%2\" %3")
+                                    .arg(name, QLatin1String(c.name), QLatin1String(c.type));
+            if (!query.exec(sql)) {
+                logSqlError("dbHelper::upgradeSchema", query);
+                return false;
+            }
+            qDebug() << "dbHelper::upgradeSchema add column" << name << c.name;
+        }
+    }
+    for (const char* sql : kIndexes) {
+        if (!query.exec(QLatin1String(sql))) {
+            logSqlError("dbHelper::upgradeSchema", query);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+dbHelper* dbHelper::getInstance()
+{
+    static dbHelper* instance = new dbHelper;
+    return instance;
+}
+
+QString dbHelper::currentFileName()
+{
+    QSettings settings(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
+    settings.setIniCodec("UTF8");
+    const QString mode = settings.value(QStringLiteral("systemCfg/get")).toString();
+    return mode == QLatin1String("3") ? QStringLiteral("database.db3") : QStringLiteral("database.db2");
+}
+
+bool dbHelper::openDatabase()
+{
+    const QString fileName = currentFileName();
+    const QString conn = QLatin1String(QSqlDatabase::defaultConnection);
+    if (QSqlDatabase::contains(conn)) {
+        {
+            QSqlDatabase old = QSqlDatabase::database(conn, false);
+            old.close();
+        }
+        QSqlDatabase::removeDatabase(conn);
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(fileName);
+    if (!db.open()) {
+        qDebug() << "m_sqlDatabase open ERR:" << db.lastError().text();
+        return false;
+    }
+    // SQLite opens lazily: read the schema once so that a damaged file is caught here.
+    {
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+            qDebug() << "m_sqlDatabase open ERR:" << probe.lastError().text();
+            probe.finish();
+            db.close();
+            return false;
+        }
+    }
+    qDebug() << "start" << fileName;
+    return true;
+}
+
+void dbHelper::close()
+{
+    const QString conn = QLatin1String(QSqlDatabase::defaultConnection);
+    if (!QSqlDatabase::contains(conn))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(conn, false);
+    db.close();
+}
+
+bool dbHelper::upgradeSchema(const QString& fileName)
+{
+    const QString conn = QStringLiteral("init");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
+        db.setDatabaseName(fileName);
+        if (!db.open()) {
+            qDebug() << "dbHelper::upgradeSchema open" << fileName << db.lastError().text();
+        } else {
+            const bool inTransaction = db.transaction();
+            ok = runUpgrade(db);
+            if (inTransaction) {
+                if (ok && !db.commit()) {
+                    qDebug() << "dbHelper::upgradeSchema commit" << fileName << db.lastError().text();
+                    ok = false;
+                }
+                if (!ok)
+                    db.rollback();
+            }
+            db.close();
+        }
+        if (!ok)
+            qDebug() << "dbHelper::upgradeSchema fail" << fileName;
+    }
+    QSqlDatabase::removeDatabase(conn);
+    return ok;
+}
+
+bool dbHelper::prepareMainDatabases()
+{
+    bool ok = true;
+    for (const char* name : {"database.db2", "database.db3"}) {
+        const QString file = QLatin1String(name);
+        copyFileIfMissing(QStringLiteral(":/DB/Chinese/") + file, file);
+        if (!QFileInfo::exists(file) || !upgradeSchema(file))
+            ok = false;
+    }
+    return ok;
+}

@@ -1,0 +1,96 @@
+#include "LanguageLoader.h"
+#include "SystemSettings.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+// Counts the language changes a window receives.
+class Listener : public QWidget
+{
+public:
+    int changes = 0;
+
+protected:
+    void changeEvent(QEvent* e) override
+    {
+        if (e->type() == QEvent::LanguageChange)
+            ++changes;
+        QWidget::changeEvent(e);
+    }
+};
+
+QString settingsTitle()
+{
+    return QCoreApplication::translate("SettingDialog", "系统设置");
+}
+} // namespace
+
+// Switching the language through the stored setting installs the built-in translations.
+class tst_languageloader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void switchesTranslatorLocaleAndStyle()
+    {
+        TempWorkDir dir;
+        Listener window;
+        QCOMPARE(settingsTitle(), QStringLiteral("系统设置"));
+
+        QVERIFY(setLanguage("English"));
+        QCOMPARE(settingsTitle(), QStringLiteral("System settings"));
+        QCOMPARE(QLocale().language(), QLocale::English);
+        QTRY_VERIFY(window.changes > 0);
+        QVERIFY(!qApp->styleSheet().isEmpty());
+
+        const int before = window.changes;
+        QVERIFY(setLanguage("Turkish"));
+        QCOMPARE(settingsTitle(), QStringLiteral("Sistem ayarları"));
+        QCOMPARE(QLocale().language(), QLocale::Turkish);
+        QTRY_VERIFY(window.changes > before);
+        QCOMPARE(LanguageLoader::instance()->currentLanguage(), QStringLiteral("Turkish"));
+
+        // Back to the source language: no translator left.
+        QVERIFY(setLanguage("Chinese"));
+        QCOMPARE(settingsTitle(), QStringLiteral("系统设置"));
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+    }
+
+    void everyLanguageHasItsTranslation_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("English") << "English" << "EN";
+        QTest::newRow("Italian") << "Italian" << "IT";
+        QTest::newRow("French") << "French" << "FR";
+        QTest::newRow("Portuguese") << "Portuguese" << "PO";
+        QTest::newRow("Russian") << "Russian" << "RU";
+        QTest::newRow("Spanish") << "Spanish" << "SP";
+        QTest::newRow("Turkish") << "Turkish" << "TU";
+    }
+    void everyLanguageHasItsTranslation()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, code);
+        QCOMPARE(LanguageLoader::languageCode(language), code);
+        QVERIFY(LanguageLoader::instance()->loadLanguage(language));
+        QVERIFY(settingsTitle() != QStringLiteral("系统设置"));
+        QVERIFY(!settingsTitle().isEmpty());
+        LanguageLoader::instance()->loadLanguage("Chinese");
+    }
+
+    void unknownLanguageFallsBackToChinese()
+    {
+        TempWorkDir dir;
+        QVERIFY(LanguageLoader::instance()->loadLanguage("English"));
+        QVERIFY(!LanguageLoader::instance()->loadLanguage("Klingon"));
+        QCOMPARE(LanguageLoader::instance()->currentLanguage(), QStringLiteral("Chinese"));
+        QCOMPARE(settingsTitle(), QStringLiteral("系统设置"));
+    }
+};
+
+QTEST_MAIN(tst_languageloader)
+#include "tst_languageloader.moc"

@@ -1,0 +1,110 @@
+#include "SystemSettings.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+// The system settings file and the INI helpers, on real files in a fresh working folder.
+class tst_systemsettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void defaultsWithoutFile()
+    {
+        TempWorkDir dir;
+        QCOMPARE(getLanguage(), QString("Chinese"));
+        QCOMPARE(getDbsource(), QString("cn"));
+        QVERIFY(!QFile::exists("saveFile/systemsetting.ini"));
+    }
+
+    void roundTripsAndFileLayout()
+    {
+        TempWorkDir dir;
+        QVERIFY(setLanguage("Turkish"));
+        QVERIFY(setDbsource("en"));
+        QCOMPARE(getLanguage(), QString("Turkish"));
+        QCOMPARE(getDbsource(), QString("en"));
+        // Other parts read the file by its keys.
+        QSettings raw("saveFile/systemsetting.ini", QSettings::IniFormat);
+        QCOMPARE(raw.value("ChangeLanguage/Language").toString(), QString("Turkish"));
+        QCOMPARE(raw.value("ChangeLanguage/Dbsource").toString(), QString("en"));
+        setLanguage("Chinese");
+    }
+
+    void unknownOrEmptyValuesFallBack()
+    {
+        TempWorkDir dir;
+        QDir().mkpath("saveFile");
+        {
+            QSettings raw("saveFile/systemsetting.ini", QSettings::IniFormat);
+            raw.setValue("ChangeLanguage/Language", "Klingon");
+            raw.setValue("ChangeLanguage/Dbsource", "");
+        }
+        QCOMPARE(getLanguage(), QString("Chinese"));
+        QCOMPARE(getDbsource(), QString("cn"));
+        // An unknown key is stored as the default, not as given.
+        QVERIFY(setLanguage("Klingon"));
+        QSettings raw("saveFile/systemsetting.ini", QSettings::IniFormat);
+        QCOMPARE(raw.value("ChangeLanguage/Language").toString(), QString("Chinese"));
+    }
+
+    void brokenFileReadsDefaultsAndIsWrittenAgain()
+    {
+        TempWorkDir dir;
+        QDir().mkpath("saveFile");
+        QFile f("saveFile/systemsetting.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x00\xff\xfe[[[Change\x01Language\nLanguage=\xc3\x28\n=\n[", 30));
+        f.close();
+        QCOMPARE(getLanguage(), QString("Chinese"));
+        QCOMPARE(getDbsource(), QString("cn"));
+        QVERIFY(setDbsource("en"));
+        QCOMPARE(getDbsource(), QString("en"));
+        QCOMPARE(getLanguage(), QString("Chinese"));
+        QVERIFY(QFile::exists("saveFile/systemsetting.ini.broken")); // kept for a look
+    }
+
+    void nonAsciiTextIsKept()
+    {
+        TempWorkDir dir;
+        const QString clinic = QStringLiteral("宠物医院 «Çağ» Ёж — Ñandú");
+        QVERIFY(writeIniValues("./saveFile/hospital.ini", "systemCfg",
+                               {{"hospital", clinic}, {"getModeSelect", 1}}));
+        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital").toString(), clinic);
+        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "getModeSelect").toInt(), 1);
+        // Written as UTF-8 text, readable by any reader of the file.
+        QFile f("saveFile/hospital.ini");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(f.readAll()).contains(clinic));
+        // A second write keeps the other keys of the group.
+        QVERIFY(writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"phone", "123"}}));
+        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital").toString(), clinic);
+    }
+
+    void failedWriteIsReported()
+    {
+        TempWorkDir dir;
+        // "saveFile" is a plain file: the folder cannot be made.
+        QFile blocker("saveFile");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"hospital", "x"}}));
+        QVERIFY(!setDbsource("en"));
+        QCOMPARE(getDbsource(), QString("cn"));
+    }
+
+    void fileInPlaceOfTheIniIsReported()
+    {
+        TempWorkDir dir;
+        // A folder where the INI file should be: the write cannot succeed.
+        QVERIFY(QDir().mkpath("saveFile/hospital.ini"));
+        QVERIFY(!writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"hospital", "x"}}));
+        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital", "none").toString(),
+                 QString("none"));
+    }
+};
+
+QTEST_MAIN(tst_systemsettings)
+#include "tst_systemsettings.moc"

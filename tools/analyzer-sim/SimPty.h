@@ -1,0 +1,53 @@
+#pragma once
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+class AnalyzerSimulator;
+
+// A pseudo-terminal that plays the analyzer: the simulator answers on the master side, the
+// program opens the slave side. The slave is made visible to the port scanner as a symbolic
+// link /tmp/ttyCDSIM<k>. Runs in the calling thread (run) or in a thread of its own (start).
+class SimPty
+{
+public:
+    explicit SimPty(AnalyzerSimulator& sim);
+    ~SimPty();
+
+    // Opens the pseudo-terminal and makes the link; an empty linkPath takes the first free
+    // /tmp/ttyCDSIM<k>. Removes dangling /tmp/ttyCDSIM* links first.
+    bool open(const QString& linkPath = QString(), QString* error = nullptr);
+    QString slavePath() const { return m_slavePath; }
+    QString linkPath() const { return m_linkPath; }
+
+    // Serves until stop() (or a hang-up when reopenAfterMs < 0). After a hang-up fault the
+    // line is dropped and, reopenAfterMs later, a new pseudo-terminal is put behind the link.
+    // growEveryMs > 0 adds one generated result that often.
+    void run(int reopenAfterMs = 500, int growEveryMs = 0);
+    void start(int reopenAfterMs = 500, int growEveryMs = 0);
+    void stop();
+    // Removes the link and closes the pseudo-terminal.
+    void close();
+
+    int hangups() const { return m_hangups.load(); }
+    void setLogger(std::function<void(const QString&)> logger) { m_log = std::move(logger); }
+
+private:
+    bool openPty(QString* error);
+    void closePty();
+    bool writeAll(const QByteArray& bytes);
+    bool pause(int ms);
+    void log(const QString& line);
+
+    AnalyzerSimulator& m_sim;
+    int m_master = -1;
+    int m_heldSlave = -1;
+    QString m_slavePath;
+    QString m_linkPath;
+    bool m_ownLink = false;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_hangups{0};
+    std::thread m_thread;
+    std::function<void(const QString&)> m_log;
+};

@@ -1,0 +1,32 @@
+#pragma once
+#include <QHeaderView>
+#include <QSet>
+
+// A header that draws one check box in the sections registered with addCheckSection. The box of
+// key k sits over the section at visual index k - 1; a click on that section toggles it and
+// emits signal_check(k, new state).
+class qvHeaderView : public QHeaderView
+{
+    Q_OBJECT
+public:
+    explicit qvHeaderView(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    void addCheckSection(int key);
+    bool isChecked() const { return m_checked; }
+    // Sets the box without emitting signal_check (for example after the rows were refilled).
+    void setChecked(bool checked);
+
+signals:
+    void signal_check(int _index, bool _check);
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
+
+private:
+    int keyOfVisual(int visual) const;
+
+    QSet<int> m_keys;
+    bool m_checked = false;
+};
