@@ -187,7 +187,7 @@ void printTool::printDocument(QPrinter* printer)
             } else {
                 painter.translate(0, bodyH);
             }
-            painter.drawText(QRectF(0, 0, W, 10), Qt::AlignCenter, QStringLiteral("%1 / %2").arg(p + 1).arg(P));
+            painter.drawText(QRectF(0, 0, W, 10), Qt::AlignCenter | Qt::TextDontClip, QStringLiteral("%1 / %2").arg(p + 1).arg(P));
             painter.translate(0, 10);
             ++p;
         }

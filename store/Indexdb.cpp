@@ -3,6 +3,7 @@
 #include "SqlUtil.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlQuery>
@@ -30,15 +31,18 @@ QString jsonText(const QJsonObject& obj, const char* key)
     return QString();
 }
 
-// Column reader by name, so that rows of older and newer schemas read alike.
+// Column reader by name, so that rows of older and newer schemas read alike. The column
+// positions are looked up once per query.
 class RowReader
 {
 public:
     explicit RowReader(const QSqlQuery& q) : m_query(q), m_record(q.record()) {}
     QVariant value(const char* name) const
     {
-        const int i = m_record.indexOf(QLatin1String(name));
-        return i < 0 ? QVariant() : m_query.value(i);
+        auto it = m_index.constFind(name);
+        if (it == m_index.constEnd())
+            it = m_index.insert(name, m_record.indexOf(QLatin1String(name)));
+        return it.value() < 0 ? QVariant() : m_query.value(it.value());
     }
     QString text(const char* name) const { return value(name).toString(); }
     int number(const char* name, int fallback) const
@@ -52,11 +56,11 @@ public:
 private:
     const QSqlQuery& m_query;
     QSqlRecord m_record;
+    mutable QHash<const char*, int> m_index;
 };
 
-PanelChkRecord readChkRecord(const QSqlQuery& q)
+PanelChkRecord readChkRecord(const RowReader& r)
 {
-    const RowReader r(q);
     PanelChkRecord rec;
     rec.id = r.number("id", 0);
     rec.chkdatetime = dateTimeFromSql(r.value("chkdatetime"));
@@ -102,9 +106,8 @@ PanelChkRecord readChkRecord(const QSqlQuery& q)
     return rec;
 }
 
-PanelQcResult readQcResult(const QSqlQuery& q)
+PanelQcResult readQcResult(const RowReader& r)
 {
-    const RowReader r(q);
     PanelQcResult rec;
     rec.id = r.number("id", -1);
     rec.QcProduct = r.number("QcProduct", -1);
@@ -130,8 +133,9 @@ bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* 
         return false;
     }
     if (out) {
+        const RowReader reader(query);
         while (query.next())
-            out->append(readChkRecord(query));
+            out->append(readChkRecord(reader));
     }
     return true;
 }
@@ -143,8 +147,9 @@ bool runQcSelect(QSqlQuery& query, const char* where, QVector<PanelQcResult>* ou
         return false;
     }
     if (out) {
+        const RowReader reader(query);
         while (query.next())
-            out->append(readQcResult(query));
+            out->append(readQcResult(reader));
     }
     return true;
 }
@@ -449,7 +454,7 @@ bool Indexdb::queryQcById(int id, PanelQcResult* out)
     if (!query.next())
         return false;
     if (out)
-        *out = readQcResult(query);
+        *out = readQcResult(RowReader(query));
     return true;
 }
 

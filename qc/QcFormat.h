@@ -1,0 +1,17 @@
+#pragma once
+#include "PanelQcResult.h"
+
+#include <QString>
+
+// Texts the QC lists show for one stored QC result.
+namespace QcFormat {
+
+// "质控一" for material 0, else "质控二".
+QString productName(int qcProduct);
+// The department as the user reads it (an analyzer code is translated).
+QString divisionText(const QString& division);
+QString checkTimeText(const QDateTime& time);
+// Unit system of "./saveFile/hospital.ini": 1 conventional, anything else SI.
+int unitMode();
+
+}

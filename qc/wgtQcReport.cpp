@@ -1,0 +1,393 @@
+#include "wgtQcReport.h"
+#include "ui_wgtQcReport.h"
+
+#include "DictEntry.h"
+#include "Indexdb.h"
+#include "Inspectordb.h"
+#include "MyMessageBox.h"
+#include "QcFormat.h"
+#include "Reviewerdb.h"
+#include "Speciesdb.h"
+#include "Translateword.h"
+#include "configAccess.h"
+#include "qvHeaderView.h"
+#include "resultText.h"
+
+#include <QDebug>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QTableWidgetItem* textItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QTableWidgetItem* checkItem(bool checked)
+{
+    auto* item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+QString nameOf(const QString& stored)
+{
+    const QString word = Translateword::getInstance()->transWord(stored);
+    return word.isEmpty() ? stored : word;
+}
+
+} // namespace
+
+wgtQcReport::wgtQcReport(QWidget* parent)
+    : QWidget(parent), ui(new Ui::wgtQcReport), m_indexdb(new Indexdb(this))
+{
+    ui->setupUi(this);
+    ui->pushButton_print->setShortcut(Qt::Key_F2);
+
+    QTableWidget* list = ui->tableWidget_qc;
+    list->setColumnCount(ListColumns);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->verticalHeader()->setVisible(false);
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->horizontalHeader()->setSectionResizeMode(ColMachine, QHeaderView::Stretch);
+
+    QTableWidget* detail = ui->tableWidget_detail;
+    m_detailHeader = new qvHeaderView(Qt::Horizontal, detail);
+    m_detailHeader->addCheckSection(1);
+    detail->setHorizontalHeader(m_detailHeader);
+    detail->setColumnCount(DetailColumns);
+    detail->setSelectionMode(QAbstractItemView::SingleSelection);
+    detail->verticalHeader()->setVisible(false);
+    m_detailHeader->setSectionsClickable(true);
+    m_detailHeader->setStretchLastSection(true);
+    m_detailHeader->setSectionResizeMode(QHeaderView::Stretch);
+    m_detailHeader->setSectionResizeMode(DetCheck, QHeaderView::Fixed);
+    m_detailHeader->resizeSection(DetCheck, 32);
+    connect(m_detailHeader, &qvHeaderView::signal_check, this, &wgtQcReport::slot_detailcheck);
+
+    ui->splitter->setStretchFactor(0, 3);
+    ui->splitter->setStretchFactor(1, 3);
+
+    setHeaders();
+    initComboBox();
+    refreshData();
+}
+
+wgtQcReport::~wgtQcReport()
+{
+    delete ui;
+}
+
+void wgtQcReport::setHeaders()
+{
+    ui->tableWidget_qc->setHorizontalHeaderLabels(
+        {tr("编号"), QString(), tr("检测时间"), tr("质控品"), tr("质控批号"), tr("科室"), tr("设备编号")});
+    ui->tableWidget_detail->setHorizontalHeaderLabels(
+        {QString(), tr("项目"), tr("结果"), tr("单位"), tr("靶值"), tr("质控范围")});
+}
+
+void wgtQcReport::initComboBox()
+{
+    struct Source
+    {
+        QComboBox* box;
+        QVector<DictEntry> rows;
+    };
+    Source sources[3] = {{ui->comboBox_division, {}}, {ui->comboBox_inspector, {}}, {ui->comboBox_reviewer, {}}};
+    Speciesdb(this).queryAll(&sources[0].rows);
+    Inspectordb(this).queryAll(&sources[1].rows);
+    Reviewerdb(this).queryAll(&sources[2].rows);
+
+    for (Source& s : sources) {
+        const QString text = s.box->currentText();
+        s.box->blockSignals(true);
+        s.box->clear();
+        s.box->addItem(QString());
+        for (const DictEntry& e : qAsConst(s.rows))
+            s.box->addItem(nameOf(e.name));
+        setCombo(s.box, text);
+        s.box->blockSignals(false);
+    }
+}
+
+void wgtQcReport::setCombo(QComboBox* box, const QString& text)
+{
+    const int i = box->findText(text);
+    if (i >= 0)
+        box->setCurrentIndex(i);
+    else
+        box->setEditText(text);
+}
+
+void wgtQcReport::refreshData()
+{
+    m_listFilter = QcQueryFilter();
+    reload();
+}
+
+void wgtQcReport::queryData(QcQueryFilter filter)
+{
+    m_filter = filter;
+    m_listFilter = filter;
+    reload();
+}
+
+void wgtQcReport::reload()
+{
+    QVector<PanelQcResult> list;
+    if (!m_indexdb->queryQc(m_listFilter, &list))
+        qDebug() << "wgtQcReport::reload queryQc failed";
+    fillList(list);
+}
+
+void wgtQcReport::fillList(const QVector<PanelQcResult>& list)
+{
+    const int keep = currentId();
+    m_list = list;
+
+    QTableWidget* table = ui->tableWidget_qc;
+    table->blockSignals(true);
+    table->clearContents();
+    table->setRowCount(m_list.size());
+    int keepRow = -1;
+    for (int row = 0; row < m_list.size(); ++row) {
+        const PanelQcResult& qc = m_list.at(row);
+        table->setItem(row, ColId, textItem(QString::number(qc.id)));
+        table->setItem(row, ColCheck, checkItem(false));
+        table->setItem(row, ColTime, textItem(QcFormat::checkTimeText(qc.chkdatetime)));
+        table->setItem(row, ColProduct, textItem(QcFormat::productName(qc.QcProduct)));
+        table->setItem(row, ColLot, textItem(qc.QcLot));
+        table->setItem(row, ColDivision, textItem(QcFormat::divisionText(qc.division)));
+        table->setItem(row, ColMachine, textItem(qc.machineid));
+        if (qc.id == keep)
+            keepRow = row;
+    }
+    if (keepRow >= 0)
+        table->selectRow(keepRow);
+    else
+        table->clearSelection();
+    table->blockSignals(false);
+
+    if (keepRow >= 0)
+        showDetail(m_list.at(keepRow));
+    else
+        clearDetail();
+}
+
+void wgtQcReport::on_tableWidget_qc_itemSelectionChanged()
+{
+    const QList<QTableWidgetItem*> items = ui->tableWidget_qc->selectedItems();
+    const int row = items.isEmpty() ? -1 : items.first()->row();
+    if (row < 0 || row >= m_list.size()) {
+        clearDetail();
+        return;
+    }
+    showDetail(m_list.at(row));
+}
+
+void wgtQcReport::clearDetail()
+{
+    m_hasCurrent = false;
+    m_resultParsed = false;
+    m_current = PanelQcResult();
+    ui->tableWidget_detail->setRowCount(0);
+    ui->comboBox_qcProduct->setCurrentIndex(0);
+    ui->lineEdit_qclot->clear();
+    setCombo(ui->comboBox_division, QString());
+    setCombo(ui->comboBox_inspector, QString());
+    setCombo(ui->comboBox_reviewer, QString());
+    ui->dateTimeEdit_chk->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+    m_detailHeader->setChecked(false);
+}
+
+void wgtQcReport::showDetail(const PanelQcResult& qc)
+{
+    m_current = qc;
+    m_hasCurrent = true;
+
+    ui->comboBox_qcProduct->setCurrentIndex(qc.QcProduct == 0 ? 0 : 1);
+    ui->lineEdit_qclot->setText(qc.QcLot);
+    setCombo(ui->comboBox_division, QcFormat::divisionText(qc.division));
+    setCombo(ui->comboBox_inspector, qc.inspectorname);
+    setCombo(ui->comboBox_reviewer, qc.reviewername);
+    ui->dateTimeEdit_chk->setDateTime(qc.chkdatetime.isValid() ? qc.chkdatetime : QDateTime());
+
+    QJsonParseError err{};
+    const QJsonDocument doc = QJsonDocument::fromJson(qc.result.toUtf8(), &err);
+    m_resultParsed = err.error == QJsonParseError::NoError && doc.isArray();
+    if (!m_resultParsed)
+        qDebug() << "wgtQcReport::showDetail 数据解析有误" << qc.id;
+    const QJsonArray analytes = doc.array();
+
+    const int mode = QcFormat::unitMode();
+    QTableWidget* table = ui->tableWidget_detail;
+    table->setRowCount(0);
+    for (const QJsonValue& v : analytes) {
+        const QJsonObject a = v.toObject();
+        const QString code = a.value("N").toString();
+        const QJsonArray in = a.value("I").toArray();
+        const int row = table->rowCount();
+        table->insertRow(row);
+        table->setItem(row, DetCheck, checkItem(true));
+        table->setItem(row, DetCode, textItem(code));
+        table->setItem(row, DetResult, textItem(convertUnitValue(code, in.at(0).toDouble(), mode)));
+        table->setItem(row, DetUnit, textItem(unitOfProject(code, in.at(5).toString(), mode)));
+        table->setItem(row, DetTarget, textItem(convertUnitValue(code, in.at(3).toDouble(), mode)));
+        QString range;
+        const QVector<double> limits = configAccess::getInstance()->getQcLimits(code);
+        if (limits.size() == 2) {
+            double low = limits.at(0), high = limits.at(1);
+            range = convertUnitRange(code, low, high, mode);
+        }
+        table->setItem(row, DetRange, textItem(range));
+    }
+    m_detailHeader->setChecked(table->rowCount() > 0);
+}
+
+QSet<QString> wgtQcReport::checkedProjects() const
+{
+    QSet<QString> codes;
+    const QTableWidget* table = ui->tableWidget_detail;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem* box = table->item(row, DetCheck);
+        const QTableWidgetItem* code = table->item(row, DetCode);
+        if (box && code && box->checkState() == Qt::Checked)
+            codes.insert(code->text());
+    }
+    return codes;
+}
+
+QList<int> wgtQcReport::checkedIds() const
+{
+    QList<int> ids;
+    const QTableWidget* table = ui->tableWidget_qc;
+    for (int row = 0; row < table->rowCount() && row < m_list.size(); ++row) {
+        const QTableWidgetItem* box = table->item(row, ColCheck);
+        if (box && box->checkState() == Qt::Checked)
+            ids << m_list.at(row).id;
+    }
+    return ids;
+}
+
+void wgtQcReport::slot_detailcheck(int _index, bool _check)
+{
+    Q_UNUSED(_index)
+    QTableWidget* table = ui->tableWidget_detail;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (QTableWidgetItem* box = table->item(row, DetCheck))
+            box->setCheckState(_check ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+bool wgtQcReport::editedResult(PanelQcResult* out) const
+{
+    if (!m_hasCurrent)
+        return false;
+    PanelQcResult r = m_current;
+    const int product = ui->comboBox_qcProduct->currentIndex();
+    if (product != (m_current.QcProduct == 0 ? 0 : 1))
+        r.QcProduct = product;
+    r.QcLot = ui->lineEdit_qclot->text().trimmed();
+    // An unchanged department keeps its stored form (it may be an analyzer code).
+    const QString division = ui->comboBox_division->currentText().trimmed();
+    if (division != QcFormat::divisionText(m_current.division))
+        r.division = division;
+    r.inspectorname = ui->comboBox_inspector->currentText().trimmed();
+    r.reviewername = ui->comboBox_reviewer->currentText().trimmed();
+    const QDateTime shown = ui->dateTimeEdit_chk->dateTime();
+    const QDateTime stored = m_current.chkdatetime;
+    if (!stored.isValid() || shown.toSecsSinceEpoch() != stored.toSecsSinceEpoch())
+        r.chkdatetime = shown;
+
+    // The analytes left in the detail table, as stored. An unreadable result stays untouched.
+    if (m_resultParsed) {
+        QSet<QString> kept;
+        const QTableWidget* table = ui->tableWidget_detail;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (const QTableWidgetItem* code = table->item(row, DetCode))
+                kept.insert(code->text());
+        }
+        const QJsonArray all = QJsonDocument::fromJson(m_current.result.toUtf8()).array();
+        if (kept.size() != all.size()) {
+            QJsonArray left;
+            for (const QJsonValue& v : all) {
+                if (kept.contains(v.toObject().value("N").toString()))
+                    left.append(v);
+            }
+            r.result = QString::fromUtf8(QJsonDocument(left).toJson(QJsonDocument::Indented));
+        }
+    }
+    *out = r;
+    return true;
+}
+
+void wgtQcReport::on_pushButton_save_clicked()
+{
+    PanelQcResult r;
+    if (!editedResult(&r)) {
+        MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
+        return;
+    }
+    if (!m_indexdb->updateQcResult(r)) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), 1, 0, true);
+        return;
+    }
+    m_current = r;
+    reload();
+    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), 0, 0, true);
+}
+
+void wgtQcReport::on_pushButton_delete_clicked()
+{
+    QList<int> ids = checkedIds();
+    if (ids.isEmpty() && m_hasCurrent)
+        ids << m_current.id;
+    if (ids.isEmpty()) {
+        MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
+        return;
+    }
+    if (MyMessageBox::showMyMessageBox(this, tr("删除"), tr("确认删除吗？"), 2, 1, true) != 0)
+        return;
+    if (!m_indexdb->setQcShow(ids, 0)) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("删除失败"), 1, 0, true);
+        return;
+    }
+    reload();
+}
+
+void wgtQcReport::on_pushButton_delproject_clicked()
+{
+    QTableWidget* table = ui->tableWidget_detail;
+    const int row = table->currentRow();
+    if (row < 0)
+        return;
+    qDebug() << "wgtQcReport::on_pushButton_delproject_clicked row" << row;
+    table->removeRow(row);
+}
+
+void wgtQcReport::on_pushButton_printview_clicked() {}
+
+void wgtQcReport::on_pushButton_print_clicked() {}
+
+void wgtQcReport::on_pushButton_printpdf_clicked() {}
+
+void wgtQcReport::on_pushButton_printexcel_clicked() {}
+
+void wgtQcReport::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const int product = ui->comboBox_qcProduct->currentIndex();
+        ui->retranslateUi(this);
+        ui->comboBox_qcProduct->setCurrentIndex(product);
+        setHeaders();
+        initComboBox();
+        reload();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include "PanelQcResult.h"
+#include "QcQueryFilter.h"
+
+#include <QList>
+#include <QSet>
+#include <QVector>
+#include <QWidget>
+
+namespace Ui { class wgtQcReport; }
+class Indexdb;
+class qvHeaderView;
+
+// The QC tab: the stored QC results (left), the analytes of the selected one (right) and its
+// editable QC details; deletes to the QC recycle bin, prunes analytes, prints.
+class wgtQcReport : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit wgtQcReport(QWidget* parent = nullptr);
+    ~wgtQcReport() override;
+
+    // Lists every shown QC result; the current filter stays as it is.
+    void refreshData();
+    // Lists the QC results matching the filter and keeps it as the current filter.
+    void queryData(QcQueryFilter filter);
+    // Refills the department, inspector and reviewer lists.
+    void initComboBox();
+
+    QcQueryFilter currentFilter() const { return m_filter; }
+    // Analyte codes of the ticked rows of the detail table.
+    QSet<QString> checkedProjects() const;
+    // Ids of the ticked QC results, in list order.
+    QList<int> checkedIds() const;
+    // Id of the QC result shown in the detail, -1 when none.
+    int currentId() const { return m_hasCurrent ? m_current.id : -1; }
+
+    enum ListColumn { ColId = 0, ColCheck, ColTime, ColProduct, ColLot, ColDivision, ColMachine, ListColumns };
+    enum DetailColumn { DetCheck = 0, DetCode, DetResult, DetUnit, DetTarget, DetRange, DetailColumns };
+
+private slots:
+    void on_tableWidget_qc_itemSelectionChanged();
+    void on_pushButton_save_clicked();
+    void on_pushButton_delete_clicked();
+    void on_pushButton_delproject_clicked();
+    // Report outputs come with the QC report.
+    void on_pushButton_printview_clicked();
+    void on_pushButton_print_clicked();
+    void on_pushButton_printpdf_clicked();
+    void on_pushButton_printexcel_clicked();
+    void slot_detailcheck(int _index, bool _check);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setHeaders();
+    void reload();
+    void fillList(const QVector<PanelQcResult>& list);
+    void showDetail(const PanelQcResult& qc);
+    void clearDetail();
+    // The edited result, or false when nothing is shown.
+    bool editedResult(PanelQcResult* out) const;
+    static void setCombo(class QComboBox* box, const QString& text);
+
+    Ui::wgtQcReport* ui;
+    Indexdb* m_indexdb;
+    qvHeaderView* m_detailHeader;
+    QcQueryFilter m_filter;      // the tab's current filter
+    QcQueryFilter m_listFilter;  // what the list shows now
+    QVector<PanelQcResult> m_list;
+    PanelQcResult m_current;
+    bool m_hasCurrent = false;
+    bool m_resultParsed = false; // the shown result's analyte JSON was readable
+};
