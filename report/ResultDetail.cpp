@@ -256,7 +256,8 @@ bool ResultDetail::rewriteResults(const QString& storedText, const QVector<Resul
         out.append(applyEdits(o, rows.at(rowOf[i]), unitMode));
     }
     for (int r = 0; r < rows.size(); ++r) {
-        if (!rowMatched[r])
+        // A row added by hand whose code was never typed holds no analyte.
+        if (!rowMatched[r] && !rows.at(r).codeText.trimmed().isEmpty())
             out.append(newAnalyte(rows.at(r), unitMode));
     }
     if (out == stored && !storedText.trimmed().isEmpty()) {

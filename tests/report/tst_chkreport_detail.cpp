@@ -254,6 +254,9 @@ private slots:
         ca.valueText = QStringLiteral("abc");
         ca.addedByHand = true;
         edits.append(ca);
+        ResultDetailEdit blank;                                     // a new row left empty
+        blank.addedByHand = true;
+        edits.append(blank);
         QString out;
         QVERIFY(ResultDetail::rewriteResults(m_stored, edits, {}, 1, &out));
         const QJsonArray saved = parse(out);
