@@ -97,6 +97,9 @@ void PcComData::stopComm()
 {
     qDebug() << "结束PC通讯";
     m_stopComm = true;
+    // The reading thread closes the port at its next pass; a port that was opened but never
+    // read from would otherwise stay open (and the scanner paused) for good.
+    onIoThread(m_worker, m_ioThread, [this] { m_worker->stopIfIdle(); }, false);
 }
 
 bool PcComData::isPortOpen() const

@@ -59,6 +59,14 @@ void PortWorker::startReading()
     m_timer->start();
 }
 
+void PortWorker::stopIfIdle()
+{
+    if (m_timer->isActive() || !m_port->isOpen() || !m_link->m_stopComm.load())
+        return;
+    qDebug() << "串口关闭" << m_port->portName();
+    closePort();
+}
+
 void PortWorker::shutdown()
 {
     m_timer->stop();

@@ -21,6 +21,8 @@ public:
     void write(const QByteArray& frame);
     void clearPending() { m_codec.clear(); }
     void startReading();
+    // Closes a port that was opened but never read from (stopComm without startComm).
+    void stopIfIdle();
     void shutdown();
     bool isOpen() const { return m_open.load(); }
 

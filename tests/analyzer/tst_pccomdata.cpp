@@ -27,8 +27,12 @@ struct Analyzer
 {
     explicit Analyzer(AnalyzerSimulator::Options o, int reopenAfterMs = 500) : sim(o), pty(sim)
     {
+        // A name of its own: other programs on this machine may run simulators too and take
+        // the first free /tmp/ttyCDSIM<k> as soon as ours is gone.
+        static int serial = 0;
+        const QString name = QString("/tmp/%1-t%2-%3").arg(PortScanner::SimLinkPrefix).arg(QCoreApplication::applicationPid()).arg(++serial);
         QString err;
-        ok = pty.open(QString(), &err);
+        ok = pty.open(name, &err);
         if (!ok)
             qWarning() << err;
         else
@@ -186,7 +190,7 @@ private slots:
         link->stopComm();
         QVERIFY(QTest::qWaitFor([&] { return !link->isPortOpen(); }, 2000));
         const qint64 took = t.elapsed();
-        QVERIFY2(took <= PcComData::ReadIntervalMs + 150, qPrintable(QString::number(took)));
+        QVERIFY2(took <= PcComData::ReadIntervalMs + 250, qPrintable(QString::number(took)));
         QVERIFY(!link->isPortInUse());
         // A closed port takes no frames and emits nothing.
         QSignalSpy ids(link, &PcComData::sendmachineid);
@@ -245,6 +249,13 @@ private slots:
         QVERIFY(!link->openPort(s));
         QVERIFY(!link->isPortInUse());
         link->sendData(kMachineId); // no effect on a closed port
+
+        // Opened, never read from, then stopped: the port is let go all the same.
+        s.parity = 0;
+        QVERIFY(link->openPort(s));
+        QVERIFY(link->isPortInUse());
+        link->stopComm();
+        QVERIFY(QTest::qWaitFor([&] { return !link->isPortOpen() && !link->isPortInUse(); }, 1000));
     }
 
     void hangUpClosesTheLinkAndTheLineComesBack()
@@ -306,7 +317,9 @@ private slots:
         const QString bin = buildDir() + "/tools/analyzer-sim/analyzer-sim";
         QVERIFY2(QFile::exists(bin), qPrintable(bin));
         QProcess sim;
-        sim.start(bin, {"--count", "3", "--seed", "11", "--write", dir.file("served.json"), "--split", "ReResultQuery@2"});
+        const QString wanted = QString("/tmp/%1-c%2").arg(PortScanner::SimLinkPrefix).arg(QCoreApplication::applicationPid());
+        sim.start(bin, {"--count", "3", "--seed", "11", "--write", dir.file("served.json"), "--split", "ReResultQuery@2",
+                        "--link", wanted});
         QVERIFY(sim.waitForStarted());
         QString port;
         QVERIFY(QTest::qWaitFor([&] {
@@ -317,6 +330,7 @@ private slots:
             }
             return !port.isEmpty();
         }, 5000));
+        QCOMPARE(port, wanted);
         QVERIFY(QFileInfo(port).isSymLink());
 
         QFile f(dir.file("served.json"));

@@ -216,7 +216,11 @@ void SimPty::run(int reopenAfterMs, int growEveryMs)
 void SimPty::start(int reopenAfterMs, int growEveryMs)
 {
     m_stop = false;
-    m_thread = std::thread([this, reopenAfterMs, growEveryMs] { run(reopenAfterMs, growEveryMs); });
+    m_running = true;
+    m_thread = std::thread([this, reopenAfterMs, growEveryMs] {
+        run(reopenAfterMs, growEveryMs);
+        m_running = false;
+    });
 }
 
 void SimPty::stop()

@@ -31,6 +31,7 @@ public:
     void close();
 
     int hangups() const { return m_hangups.load(); }
+    bool isRunning() const { return m_running.load(); }
     void setLogger(std::function<void(const QString&)> logger) { m_log = std::move(logger); }
 
 private:
@@ -48,6 +49,7 @@ private:
     bool m_ownLink = false;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_hangups{0};
+    std::atomic<bool> m_running{false};
     std::thread m_thread;
     std::function<void(const QString&)> m_log;
 };

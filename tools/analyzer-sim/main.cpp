@@ -15,7 +15,6 @@
 namespace {
 std::atomic<bool> g_stop{false};
 std::atomic<int> g_add{0};
-SimPty* g_pty = nullptr;
 
 void onSignal(int sig)
 {
@@ -58,7 +57,8 @@ int main(int argc, char** argv)
     QCommandLineOption writeOpt("write", "Write every served result to FILE as a JSON array and go on.", "FILE");
     QCommandLineOption seed("seed", "Seed of the generated results (default 1).", "S", "1");
     QCommandLineOption machine("machine-id", "The analyzer's machine id (default CDSIM0001).", "ID", "CDSIM0001");
-    QCommandLineOption link("link", "Path of the port link (default: first free /tmp/ttyCDSIM<k>).", "PATH");
+    QCommandLineOption link("link", "Path of the port link (default: first free /tmp/ttyCDSIM<k>); "
+                                 "the program lists only /tmp/ttyCDSIM* names.", "PATH");
     QCommandLineOption grow("grow-every", "Add one generated result every MS milliseconds.", "MS", "0");
     QCommandLineOption drop("drop", "Send nothing instead of the selected replies.", "SELECTOR");
     QCommandLineOption corrupt("corrupt", "Spoil the check byte of the selected replies.", "SELECTOR");
@@ -114,7 +114,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "analyzer-sim: %s\n", qPrintable(err));
         return 1;
     }
-    g_pty = &pty;
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGHUP, onSignal);
@@ -126,7 +125,7 @@ int main(int argc, char** argv)
         out(QStringLiteral("machine id %1, %2 results").arg(sim.machineId()).arg(sim.resultCount()));
 
     pty.start(p.value(reopen).toInt(), p.value(grow).toInt());
-    while (!g_stop.load()) {
+    while (!g_stop.load() && pty.isRunning()) {
         const int add = g_add.exchange(0);
         if (add > 0)
             sim.addGenerated(add);
