@@ -48,12 +48,18 @@ bool LanguageLoader::loadLanguage(const QString& language)
     if (language != "Chinese") {
         const QString name = QStringLiteral("Translate_%1.qm").arg(languageCode(language));
         const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-        const QString path = QFile::exists(beside) ? beside : QStringLiteral(":/") + name;
-        ok = m_translator->load(path);
+        const QString builtIn = QStringLiteral(":/") + name;
+        ok = QFile::exists(beside) && m_translator->load(beside);
+        if (!ok && QFile::exists(beside))
+            qDebug() << "LanguageLoader::loadLanguage fail" << beside;
+        // A file beside the program that cannot be read leaves the built-in one.
+        if (!ok) {
+            ok = m_translator->load(builtIn);
+            if (!ok)
+                qDebug() << "LanguageLoader::loadLanguage fail" << builtIn;
+        }
         if (ok)
             m_installed = QCoreApplication::installTranslator(m_translator);
-        else
-            qDebug() << "LanguageLoader::loadLanguage fail" << path;
     }
     m_language = ok ? language : QStringLiteral("Chinese");
     QLocale::setDefault(localeForLanguage(m_language));

@@ -1,13 +1,15 @@
 #include "Translateword.h"
 
+#include "FileUtils.h"
 #include "SystemSettings.h"
 
 #include <QDebug>
-#include <QFile>
+#include <QScopedPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryFile>
 
 const QMap<QString, int> analyteIdMap = {
     {"TP", 29},    {"ALB", 30},   {"GLOB", 31},  {"A/G", 32},   {"TBIL", 33},  {"DBIL", 34},
@@ -46,15 +48,29 @@ bool Translateword::initTrans()
     m_languages.clear();
     m_loaded = false;
 
-    if (!QFile::exists(kFile) && QFile::copy(kSeed, kFile))
-        QFile::setPermissions(kFile, QFile::permissions(kFile) | QFileDevice::WriteOwner);
+    copyFileIfMissing(QString::fromLatin1(kSeed), QString::fromLatin1(kFile));
+    bool ok = readTable(QString::fromLatin1(kFile));
+    if (!ok) {
+        qDebug() << "Translateword::initTrans fail!!! ";
+        // The program never writes the table: answer from the built-in copy and leave the
+        // unreadable file as it is.
+        QScopedPointer<QTemporaryFile> seed(QTemporaryFile::createNativeFile(QString::fromLatin1(kSeed)));
+        ok = seed && readTable(seed->fileName());
+    }
+    m_loaded = ok;
+    return ok;
+}
 
+bool Translateword::readTable(const QString& fileName)
+{
+    m_rows.clear();
+    m_languages.clear();
     bool ok = false;
     {
         QSqlDatabase db = QSqlDatabase::contains(kConnection)
                               ? QSqlDatabase::database(kConnection, false)
                               : QSqlDatabase::addDatabase("QSQLITE", kConnection);
-        db.setDatabaseName(kFile);
+        db.setDatabaseName(fileName);
         db.setConnectOptions("QSQLITE_OPEN_READONLY");
         if (db.open()) {
             QSqlQuery query(db);
@@ -77,12 +93,14 @@ bool Translateword::initTrans()
                 qDebug() << "Translateword::initTrans sql:" << sql << " error:"
                          << query.lastError().text();
             }
+            query.finish();
             db.close();
         }
     }
-    if (!ok)
-        qDebug() << "Translateword::initTrans fail!!! ";
-    m_loaded = ok;
+    if (!ok) {
+        m_rows.clear();
+        m_languages.clear();
+    }
     return ok;
 }
 

@@ -32,12 +32,14 @@ public:
     QString transWord(const QString& word);
 
     // (Re)reads the table from "trans.db" in the working directory, seeding it from the built-in
-    // copy when missing. Returns whether it could be read.
+    // copy when missing; when that file cannot be read, the built-in copy answers. Returns
+    // whether a table could be read.
     bool initTrans();
 
 private:
     Translateword() = default;
     bool ensureLoaded();
+    bool readTable(const QString& fileName);
 
     QHash<int, QHash<QString, QString>> m_rows; // row id -> language key -> word
     QStringList m_languages;                    // language columns of the table

@@ -1,6 +1,6 @@
 #include "FileUtils.h"
 #include "LanguageLoader.h"
-#include "PlaceholderWindow.h"
+#include "Index.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "dbHelper.h"
@@ -9,7 +9,7 @@
 #include <QDebug>
 
 // The program's main window.
-using MainWindow = PlaceholderWindow;
+using MainWindow = Index;
 
 namespace {
 // Refreshes "config.db" from the cloud; the cloud link does it.

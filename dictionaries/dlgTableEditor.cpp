@@ -58,6 +58,8 @@ bool dlgTableEditor::load()
 {
     QVector<QStringList> rows;
     const bool ok = m_db->queryRows(&rows);
+    if (!ok && m_loaded)
+        return false; // keep the grid and its edits
     const QSignalBlocker blocker(ui->tableWidget);
     ui->tableWidget->clearContents();
     ui->tableWidget->setRowCount(rows.size());
@@ -66,6 +68,7 @@ bool dlgTableEditor::load()
         for (int c = 0; c < columns; ++c)
             ui->tableWidget->setItem(r, c, new QTableWidgetItem(rows[r].value(c)));
     m_modified = false;
+    m_loaded = ok;
     return ok;
 }
 
@@ -127,12 +130,15 @@ void dlgTableEditor::on_pushButton_reload_clicked()
 
 void dlgTableEditor::on_pushButton_save_clicked()
 {
-    if (!m_db->replaceRows(gridRows())) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
+    // Saving replaces the whole table: a grid that never held the stored list would wipe it.
+    if (!m_loaded) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("读取失败"), MyMessageBox::Warning, 0, true);
         return;
     }
-    load();
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
+    const bool saved = m_db->replaceRows(gridRows());
+    if (saved)
+        load();
+    MyMessageBox::showSaveResult(this, saved);
 }
 
 void dlgTableEditor::reject()

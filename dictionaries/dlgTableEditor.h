@@ -21,7 +21,8 @@ public:
     dlgTableEditor(LookupTabledb* db, const QString& title, QWidget* parent = nullptr);
     ~dlgTableEditor() override;
 
-    // Reloads the grid from the table; false when the table could not be read.
+    // Reloads the grid from the table; false when the table could not be read (the grid then
+    // keeps what it showed, and Save refuses until a reload succeeds).
     bool load();
     // The grid's rows, cells trimmed, rows without any text left out.
     QVector<QStringList> gridRows() const;
@@ -44,4 +45,5 @@ private:
     Ui::dlgTableEditor* ui;
     LookupTabledb* m_db;
     bool m_modified = false;
+    bool m_loaded = false; // the grid was filled from the stored list
 };

@@ -36,10 +36,6 @@ void Hospitalname::on_pushButton_save_clicked()
                                 {"address", ui->lineEdit_address->text().trimmed()},
                                 {"phone", ui->lineEdit_phone->text().trimmed()},
                                 {"email", ui->lineEdit_email->text().trimmed()}};
-    if (!writeIniValues(kFile, kGroup, values)) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
-        return;
-    }
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
-    accept();
+    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, values)))
+        accept();
 }

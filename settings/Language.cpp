@@ -41,10 +41,6 @@ void Language::retranslate()
 void Language::on_pushButton_save_clicked()
 {
     const QString key = ui->comboBox_language->currentData().toString();
-    if (!setLanguage(key)) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
-        return;
-    }
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
-    accept();
+    if (MyMessageBox::showSaveResult(this, setLanguage(key)))
+        accept();
 }

@@ -38,6 +38,7 @@ SettingDialog::SettingDialog(QWidget* parent) : baseDlg(parent), ui(new Ui::Sett
         auto signal = opener.second;
         connect(opener.first, &QPushButton::clicked, this, [this, signal]() { emit(this->*signal)(); });
     }
+    connect(ui->pushButton_printpreview, &QPushButton::clicked, this, &SettingDialog::printpreview);
     connect(ui->pushButton_close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -54,7 +55,7 @@ void SettingDialog::retranslate()
 void SettingDialog::on_pushButton_projectgroup_clicked()
 {
     dlgSetProjectGroup dialog(this);
-    dialog.setWindowTitle(tr("项目隐藏设置"));
+    dialog.setWindowTitle(tr("盘片项目配置"));
     dialog.exec();
 }
 

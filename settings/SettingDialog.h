@@ -36,6 +36,9 @@ signals:
     void signal_sendinspectorUI();
     void signal_speciesUI();
     void signal_printpreviewUI();
+    // The print-settings button, under the name the main window joins by (emitted together with
+    // signal_printpreviewUI: join one of the two).
+    void printpreview();
     // The network-data cache was cleared: the lists should be reloaded.
     void signal_updateCaseInfo();
 

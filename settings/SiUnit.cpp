@@ -32,10 +32,6 @@ void SiUnit::retranslate()
 void SiUnit::on_pushButton_save_clicked()
 {
     const int mode = ui->radioButton_conventional->isChecked() ? 1 : 0;
-    if (!writeIniValues(kFile, kGroup, {{"getModeSelect", mode}})) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
-        return;
-    }
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
-    accept();
+    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, {{"getModeSelect", mode}})))
+        accept();
 }

@@ -27,10 +27,6 @@ void dbresource::retranslate()
 void dbresource::on_pushButton_save_clicked()
 {
     const QString region = ui->radioButton_cn->isChecked() ? QStringLiteral("cn") : overseasDbsource();
-    if (!setDbsource(region)) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
-        return;
-    }
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
-    accept();
+    if (MyMessageBox::showSaveResult(this, setDbsource(region)))
+        accept();
 }

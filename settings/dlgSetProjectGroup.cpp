@@ -109,12 +109,8 @@ void dlgSetProjectGroup::on_pushButton_save_clicked()
     QVariantMap values;
     for (auto it = m_hidden.constBegin(); it != m_hidden.constEnd(); ++it)
         values.insert(QString::number(it.key()), it.value());
-    if (!writeIniValues(kFile, kGroup, values)) {
-        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("保存失败"), MyMessageBox::Warning, 0, true);
-        return;
-    }
-    MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), MyMessageBox::Information, 0, true);
-    accept();
+    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, values)))
+        accept();
 }
 
 void dlgSetProjectGroup::changeEvent(QEvent* event)

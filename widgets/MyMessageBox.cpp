@@ -76,13 +76,20 @@ int MyMessageBox::run(MyMessageBox* box, bool modal)
     return result;
 }
 
-int MyMessageBox::showMyMessageBox(QWidget* parent, const QString& title, const QString& text,
-                                   int iconType, int buttonType, bool modal)
+MyMessageBox* MyMessageBox::create(QWidget* parent, const QString& title, const QString& text,
+                                   int iconType)
 {
     auto* box = new MyMessageBox(parent);
     box->setWindowTitle(title);
     box->setMessage(text);
     box->setIconType(iconType);
+    return box;
+}
+
+int MyMessageBox::showMyMessageBox(QWidget* parent, const QString& title, const QString& text,
+                                   int iconType, int buttonType, bool modal)
+{
+    MyMessageBox* box = create(parent, title, text, iconType);
     box->setCancelVisible(buttonType == 1);
     return run(box, modal);
 }
@@ -91,11 +98,17 @@ int MyMessageBox::showMyMessageBoxWithText(QWidget* parent, const QString& title
                                            const QString& text, const QString& okText,
                                            const QString& cancelText, int iconType, bool modal)
 {
-    auto* box = new MyMessageBox(parent);
-    box->setWindowTitle(title);
-    box->setMessage(text);
-    box->setIconType(iconType);
+    MyMessageBox* box = create(parent, title, text, iconType);
     box->setButtonTexts(okText, cancelText);
     box->setCancelVisible(!cancelText.isEmpty());
     return run(box, modal);
+}
+
+bool MyMessageBox::showSaveResult(QWidget* parent, bool saved)
+{
+    if (saved)
+        showMyMessageBox(parent, tr("提示"), tr("保存成功"), Information, 0, true);
+    else
+        showMyMessageBox(parent, tr("警告"), tr("保存失败"), Warning, 0, true);
+    return saved;
 }

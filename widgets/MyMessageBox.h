@@ -25,6 +25,10 @@ public:
                                         const QString& text, const QString& okText,
                                         const QString& cancelText, int iconType, bool modal);
 
+    // Tells the user how a save went: "保存成功" (information) when `saved`, else "保存失败"
+    // (warning), modal with OK only. Returns `saved`.
+    static bool showSaveResult(QWidget* parent, bool saved);
+
     void setIconType(int iconType);
     void setMessage(const QString& text);
     void setButtonTexts(const QString& okText, const QString& cancelText);
@@ -33,6 +37,8 @@ public:
     void retranslate() override;
 
 private:
+    static MyMessageBox* create(QWidget* parent, const QString& title, const QString& text,
+                                int iconType);
     static int run(MyMessageBox* box, bool modal);
 
     Ui::MyMessageBox* ui;

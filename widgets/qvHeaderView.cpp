@@ -39,7 +39,7 @@ void qvHeaderView::paintSection(QPainter* painter, const QRect& rect, int logica
     if (keyOfVisual(visualIndex(logicalIndex)) < 0)
         return;
     QStyleOptionButton option;
-    option.rect = QRect(rect.left() + 2, rect.top() + qMax(0, (rect.height() - kBox) / 2), kBox, kBox);
+    option.rect = QRect(rect.topLeft(), QSize(kBox, kBox));
     option.state = QStyle::State_Enabled | (m_checked ? QStyle::State_On : QStyle::State_Off);
     style()->drawControl(QStyle::CE_CheckBox, &option, painter);
 }

@@ -2,8 +2,9 @@
 #include <QHeaderView>
 #include <QSet>
 
-// A header that draws one check box in the sections registered with addCheckSection. The box of
-// key k sits over the section at visual index k - 1; a click on that section toggles it and
+// A header that draws one 20 x 20 check box for each key registered with addCheckSection. The
+// box of key k sits at the top-left corner of the section at visual index k - 1 (key 1: the
+// header's top-left corner, over its leftmost section); a click on that section toggles it and
 // emits signal_check(k, new state).
 class qvHeaderView : public QHeaderView
 {

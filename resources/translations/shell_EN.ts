@@ -63,22 +63,6 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
-    </message>
 </context>
 <context>
     <name>Inspect</name>
@@ -112,22 +96,6 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
-    </message>
 </context>
 <context>
     <name>MyMessageBox</name>
@@ -139,12 +107,21 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
-</context>
-<context>
-    <name>PlaceholderWindow</name>
     <message>
-        <source>生化管理平台</source>
-        <translation>Biochemistry management platform</translation>
+        <source>提示</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved successfully</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Saving failed</translation>
     </message>
 </context>
 <context>
@@ -204,10 +181,6 @@
     <message>
         <source>打印设置</source>
         <translation>Print settings</translation>
-    </message>
-    <message>
-        <source>项目隐藏设置</source>
-        <translation>Hidden test items</translation>
     </message>
     <message>
         <source>字典维护</source>
@@ -297,6 +270,10 @@
         <source>清除成功</source>
         <translation>Cleared successfully</translation>
     </message>
+    <message>
+        <source>盘片项目配置</source>
+        <translation>Panel item settings</translation>
+    </message>
 </context>
 <context>
     <name>SiUnit</name>
@@ -323,22 +300,6 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
     </message>
 </context>
 <context>
@@ -374,22 +335,6 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
-    </message>
 </context>
 <context>
     <name>dlgEditText</name>
@@ -423,22 +368,6 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
     </message>
 </context>
 <context>
@@ -494,14 +423,6 @@
     <message>
         <source>读取失败</source>
         <translation>Reading failed</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
     </message>
     <message>
         <source>中文名称</source>

@@ -5,7 +5,7 @@
     <name>Animalsex</name>
     <message>
         <source>动物性别</source>
-        <translation>Sexe de l'animal</translation>
+        <translation>Sexe de l&apos;animal</translation>
     </message>
 </context>
 <context>
@@ -63,22 +63,6 @@
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
-    </message>
 </context>
 <context>
     <name>Inspect</name>
@@ -112,22 +96,6 @@
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
-    </message>
 </context>
 <context>
     <name>MyMessageBox</name>
@@ -139,12 +107,21 @@
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
-</context>
-<context>
-    <name>PlaceholderWindow</name>
     <message>
-        <source>生化管理平台</source>
-        <translation>Plateforme de gestion biochimique</translation>
+        <source>提示</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Enregistré avec succès</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l'enregistrement</translation>
     </message>
 </context>
 <context>
@@ -165,7 +142,7 @@
     <name>Sampletype</name>
     <message>
         <source>样本类型</source>
-        <translation>Types d'échantillon</translation>
+        <translation>Types d&apos;échantillon</translation>
     </message>
 </context>
 <context>
@@ -203,11 +180,7 @@
     </message>
     <message>
         <source>打印设置</source>
-        <translation>Paramètres d'impression</translation>
-    </message>
-    <message>
-        <source>项目隐藏设置</source>
-        <translation>Analyses masquées</translation>
+        <translation>Paramètres d&apos;impression</translation>
     </message>
     <message>
         <source>字典维护</source>
@@ -235,7 +208,7 @@
     </message>
     <message>
         <source>样本类型</source>
-        <translation>Types d'échantillon</translation>
+        <translation>Types d&apos;échantillon</translation>
     </message>
     <message>
         <source>送检人</source>
@@ -243,7 +216,7 @@
     </message>
     <message>
         <source>动物性别</source>
-        <translation>Sexe de l'animal</translation>
+        <translation>Sexe de l&apos;animal</translation>
     </message>
     <message>
         <source>项目名称</source>
@@ -291,11 +264,15 @@
     </message>
     <message>
         <source>清除失败</source>
-        <translation>Échec de l'effacement</translation>
+        <translation>Échec de l&apos;effacement</translation>
     </message>
     <message>
         <source>清除成功</source>
         <translation>Effacé avec succès</translation>
+    </message>
+    <message>
+        <source>盘片项目配置</source>
+        <translation>Paramètres des disques</translation>
     </message>
 </context>
 <context>
@@ -323,22 +300,6 @@
     <message>
         <source>取消</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
     </message>
 </context>
 <context>
@@ -374,22 +335,6 @@
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
-    </message>
 </context>
 <context>
     <name>dlgEditText</name>
@@ -423,22 +368,6 @@
     <message>
         <source>取消</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
     </message>
 </context>
 <context>
@@ -477,7 +406,7 @@
     </message>
     <message>
         <source>项目编号</source>
-        <translation>Numéro d'analyse</translation>
+        <translation>Numéro d&apos;analyse</translation>
     </message>
     <message>
         <source>提示</source>
@@ -494,14 +423,6 @@
     <message>
         <source>读取失败</source>
         <translation>Échec de la lecture</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Enregistré avec succès</translation>
     </message>
     <message>
         <source>中文名称</source>

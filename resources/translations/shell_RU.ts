@@ -63,22 +63,6 @@
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Сообщение</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
-    </message>
 </context>
 <context>
     <name>Inspect</name>
@@ -112,22 +96,6 @@
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Сообщение</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
-    </message>
 </context>
 <context>
     <name>MyMessageBox</name>
@@ -139,12 +107,21 @@
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
-</context>
-<context>
-    <name>PlaceholderWindow</name>
     <message>
-        <source>生化管理平台</source>
-        <translation>Платформа управления биохимией</translation>
+        <source>提示</source>
+        <translation>Отметка</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
     </message>
 </context>
 <context>
@@ -204,10 +181,6 @@
     <message>
         <source>打印设置</source>
         <translation>Параметры печати</translation>
-    </message>
-    <message>
-        <source>项目隐藏设置</source>
-        <translation>Скрытые показатели</translation>
     </message>
     <message>
         <source>字典维护</source>
@@ -297,6 +270,10 @@
         <source>清除成功</source>
         <translation>Успешно очищено</translation>
     </message>
+    <message>
+        <source>盘片项目配置</source>
+        <translation>Настройка показателей диска</translation>
+    </message>
 </context>
 <context>
     <name>SiUnit</name>
@@ -323,22 +300,6 @@
     <message>
         <source>取消</source>
         <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Сообщение</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
     </message>
 </context>
 <context>
@@ -374,22 +335,6 @@
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Сообщение</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
-    </message>
 </context>
 <context>
     <name>dlgEditText</name>
@@ -423,22 +368,6 @@
     <message>
         <source>取消</source>
         <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Сообщение</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
     </message>
 </context>
 <context>
@@ -494,14 +423,6 @@
     <message>
         <source>读取失败</source>
         <translation>Не удалось прочитать</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Не удалось сохранить</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Успешно сохранено</translation>
     </message>
     <message>
         <source>中文名称</source>

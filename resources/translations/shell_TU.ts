@@ -63,22 +63,6 @@
         <source>取消</source>
         <translation>İptal</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
-    </message>
 </context>
 <context>
     <name>Inspect</name>
@@ -112,22 +96,6 @@
         <source>取消</source>
         <translation>İptal</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
-    </message>
 </context>
 <context>
     <name>MyMessageBox</name>
@@ -139,12 +107,21 @@
         <source>取消</source>
         <translation>İptal</translation>
     </message>
-</context>
-<context>
-    <name>PlaceholderWindow</name>
     <message>
-        <source>生化管理平台</source>
-        <translation>Biyokimya yönetim platformu</translation>
+        <source>提示</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Başarıyla kaydedildi</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydedilemedi</translation>
     </message>
 </context>
 <context>
@@ -204,10 +181,6 @@
     <message>
         <source>打印设置</source>
         <translation>Yazdırma ayarları</translation>
-    </message>
-    <message>
-        <source>项目隐藏设置</source>
-        <translation>Gizli testler</translation>
     </message>
     <message>
         <source>字典维护</source>
@@ -297,6 +270,10 @@
         <source>清除成功</source>
         <translation>Başarıyla temizlendi</translation>
     </message>
+    <message>
+        <source>盘片项目配置</source>
+        <translation>Panel parametre ayarları</translation>
+    </message>
 </context>
 <context>
     <name>SiUnit</name>
@@ -323,22 +300,6 @@
     <message>
         <source>取消</source>
         <translation>İptal</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
     </message>
 </context>
 <context>
@@ -374,22 +335,6 @@
         <source>取消</source>
         <translation>İptal</translation>
     </message>
-    <message>
-        <source>警告</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
-    </message>
 </context>
 <context>
     <name>dlgEditText</name>
@@ -423,22 +368,6 @@
     <message>
         <source>取消</source>
         <translation>İptal</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Bilgi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
     </message>
 </context>
 <context>
@@ -494,14 +423,6 @@
     <message>
         <source>读取失败</source>
         <translation>Okunamadı</translation>
-    </message>
-    <message>
-        <source>保存失败</source>
-        <translation>Kaydedilemedi</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
     </message>
     <message>
         <source>中文名称</source>

@@ -82,6 +82,40 @@ private slots:
         LanguageLoader::instance()->loadLanguage("Chinese");
     }
 
+    void fileBesideTheProgramComesFirst()
+    {
+        LanguageLoader* loader = LanguageLoader::instance();
+        QVERIFY(loader->loadLanguage("Italian"));
+        const QString italian = settingsTitle();
+        QVERIFY(loader->loadLanguage("French"));
+        const QString french = settingsTitle();
+        QVERIFY(italian != french);
+
+        // No other test of this folder speaks French, so the file cannot disturb them.
+        const QString beside = QCoreApplication::applicationDirPath() + "/Translate_FR.qm";
+        QFile::remove(beside);
+        struct Cleanup {
+            QString path;
+            ~Cleanup() { QFile::remove(path); }
+        } cleanup{beside};
+
+        // A translation file beside the program wins over the built-in one.
+        QVERIFY(QFile::copy(":/Translate_IT.qm", beside));
+        QVERIFY(loader->loadLanguage("French"));
+        QCOMPARE(settingsTitle(), italian);
+
+        // One that cannot be read leaves the built-in translation in force.
+        QFile::remove(beside);
+        QFile broken(beside);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a translation file");
+        broken.close();
+        QVERIFY(loader->loadLanguage("French"));
+        QCOMPARE(settingsTitle(), french);
+        QCOMPARE(loader->currentLanguage(), QStringLiteral("French"));
+        loader->loadLanguage("Chinese");
+    }
+
     void unknownLanguageFallsBackToChinese()
     {
         TempWorkDir dir;

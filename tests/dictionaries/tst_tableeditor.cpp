@@ -125,6 +125,35 @@ private slots:
         QCOMPARE(stored(), (QVector<QStringList>{{"内科"}, {"外科"}, {"急诊科"}}));
     }
 
+    void unreadableListIsNeverSavedOver()
+    {
+        QSqlQuery(QSqlDatabase::database()).exec("ALTER TABLE species RENAME TO species_away");
+        Species editor;
+        QCOMPARE(editor.gridRows().size(), 0);
+        QSqlQuery(QSqlDatabase::database()).exec("ALTER TABLE species_away RENAME TO species");
+        auto* table = editor.findChild<QTableWidget*>("tableWidget");
+        click(&editor, "pushButton_add");
+        table->item(0, 0)->setText(QStringLiteral("眼科"));
+        {
+            MessageBoxCloser closer;
+            click(&editor, "pushButton_save");
+            QCOMPARE(closer.texts, QStringList{QStringLiteral("读取失败")});
+        }
+        // The stored list was never shown, so it must not be replaced by the grid.
+        QCOMPARE(stored(), (QVector<QStringList>{{"内科"}, {"外科"}, {"急诊科"}}));
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("眼科"));
+
+        // Once a reload has read the list, saving works again.
+        MessageBoxCloser closer;
+        click(&editor, "pushButton_reload");
+        QCOMPARE(editor.gridRows(), (QVector<QStringList>{{"内科"}, {"外科"}, {"急诊科"}}));
+        click(&editor, "pushButton_add");
+        table->item(3, 0)->setText(QStringLiteral("眼科"));
+        click(&editor, "pushButton_save");
+        QCOMPARE(closer.texts.last(), QStringLiteral("保存成功"));
+        QCOMPARE(stored().size(), 4);
+    }
+
     void closingWithEditsAsksFirst()
     {
         Species editor;

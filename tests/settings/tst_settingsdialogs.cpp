@@ -74,12 +74,16 @@ private slots:
         QList<QSignalSpy*> spies;
         for (const auto& o : openers)
             spies << new QSignalSpy(&dlg, o.second);
+        // The main window may join the print settings by this name as well.
+        QSignalSpy printpreview(&dlg, SIGNAL(printpreview()));
         for (int i = 0; i < openers.size(); ++i) {
             click(&dlg, openers[i].first);
             for (int j = 0; j < spies.size(); ++j)
                 QVERIFY2(spies[j]->count() == (j <= i ? 1 : 0), openers[i].first);
+            QCOMPARE(printpreview.count(), QByteArray(openers[i].first) == "pushButton_printpreview" ? 1 : 0);
         }
         qDeleteAll(spies);
+        QCOMPARE(child<QPushButton>(&dlg, "pushButton_projectgroup")->text(), QStringLiteral("盘片项目配置"));
     }
 
     void clearingTheNetworkCacheReloads()

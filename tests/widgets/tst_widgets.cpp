@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(text, QString("是|否"));
     }
 
+    void messageBoxPictureByIconType()
+    {
+        const char* pictures[] = {":/MessageBox/images/information.png",
+                                  ":/MessageBox/images/warning.png",
+                                  ":/MessageBox/images/question.png", nullptr};
+        QWidget parent;
+        for (int type = 0; type <= 3; ++type) {
+            QCOMPARE(MyMessageBox::showMyMessageBox(&parent, "t", "x", type, 0, false), -1);
+            auto* box = parent.findChildren<MyMessageBox*>().last();
+            auto* icon = box->findChild<QLabel*>("label_icon");
+            if (pictures[type]) {
+                QVERIFY(icon->isVisible());
+                QCOMPARE(icon->pixmap(Qt::ReturnByValue).toImage(),
+                         QImage(QString::fromLatin1(pictures[type])).convertToFormat(
+                             icon->pixmap(Qt::ReturnByValue).toImage().format()));
+            } else {
+                QVERIFY(!icon->isVisible());
+            }
+            box->close();
+        }
+    }
+
     void nonModalBoxReturnsAtOnce()
     {
         QWidget parent;
@@ -145,6 +167,33 @@ private slots:
         clickSection(1); // now at visual 0
         QCOMPARE(spy.count(), 3);
         QVERIFY(header->sectionSize(1) >= 20);
+    }
+
+    void headerBoxSitsAtTheTopLeftCorner()
+    {
+        QTableWidget table(3, 4);
+        auto* header = new qvHeaderView(Qt::Horizontal, &table);
+        header->addCheckSection(1);
+        table.setHorizontalHeader(header);
+        header->setMinimumHeight(40); // taller than the box, so that its row shows
+        table.resize(500, 200);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        const QImage off = header->grab().toImage();
+        header->setChecked(true);
+        const QImage on = header->grab().toImage();
+        QCOMPARE(off.size(), on.size());
+        // Ticking changes pixels only inside the 20 x 20 box at the header's top-left corner.
+        QRect changed;
+        for (int y = 0; y < off.height(); ++y)
+            for (int x = 0; x < off.width(); ++x)
+                if (off.pixel(x, y) != on.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        QVERIFY(!changed.isEmpty());
+        const qreal dpr = off.devicePixelRatio();
+        QVERIFY2(QRect(0, 0, qCeil(20 * dpr), qCeil(20 * dpr)).contains(changed),
+                 qPrintable(QString("%1,%2 %3x%4").arg(changed.x()).arg(changed.y())
+                                .arg(changed.width()).arg(changed.height())));
     }
 
     void tableReportsSelectedRows()

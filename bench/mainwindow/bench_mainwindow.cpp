@@ -1,0 +1,94 @@
+// Time the main window takes to handle one arriving analyzer record (store it, reload the
+// result list and the QC tab) with 1,000, 10,000 and 50,000 results already stored.
+// Run: QT_QPA_PLATFORM=offscreen ./bench_mainwindow
+#include "FileUtils.h"
+#include "Index.h"
+#include "Indexdb.h"
+#include "PcComData.h"
+#include "dbHelper.h"
+#include "ui_Index.h"
+#include "wgtQcReport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+PanelChkRecord sample(int i)
+{
+    PanelChkRecord r;
+    r.machineid = QStringLiteral("CDSIM0001");
+    r.chkdatetime = QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
+    r.panelid = i % 3;
+    r.patientinfo = QStringLiteral("{\"name\":\"Lucky%1\",\"age\":\"400\",\"division\":\"1\",\"sex\":\"0\","
+                                   "\"swatchType\":\"0\",\"id\":\"S%1\",\"number\":\"P%1\"}").arg(i);
+    r.testresults = QStringLiteral("[{\"N\":\"TP\",\"I\":[65.2,52,82,20,120,\"g/L\"]},"
+                                   "{\"N\":\"ALB\",\"I\":[31.4,22,39,10,60,\"g/L\"]},"
+                                   "{\"N\":\"ALT\",\"I\":[45,10,100,5,1000,\"U/L\"]}]");
+    r.speciesname = QStringLiteral("1");
+    r.animalsexname = QStringLiteral("0");
+    r.sampletypename = QStringLiteral("0");
+    return r;
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    PcComData::getInstance()->stopScanPort();
+    std::printf("stored results | store one | list reload | QC tab reload | total per record | reading pass\n");
+    for (int stored : {1000, 10000, 50000}) {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        QDir().mkpath(QStringLiteral("saveFile"));
+        copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db2"), QStringLiteral("database.db2"));
+        dbHelper::upgradeSchema(QStringLiteral("database.db2"));
+        dbHelper::getInstance()->close();
+        dbHelper::getInstance()->openDatabase();
+        {
+            Indexdb db;
+            QSqlDatabase::database().transaction();
+            for (int i = 0; i < stored; ++i) {
+                PanelChkRecord r = sample(i);
+                db.insertData(r);
+            }
+            QSqlDatabase::database().commit();
+        }
+        QVector<double> storeMs, listMs, qcMs, totalMs;
+        {
+            Index w;
+            for (int k = 0; k < 7; ++k) {
+                PanelChkRecord r = sample(stored + k);
+                QElapsedTimer t;
+                t.start();
+                w.m_indexdb.insertData(r);
+                const double a = t.nsecsElapsed() / 1e6;
+                w.refreshTable();
+                const double b = t.nsecsElapsed() / 1e6;
+                w.form()->wgt_qc_report->refreshData();
+                const double c = t.nsecsElapsed() / 1e6;
+                storeMs << a;
+                listMs << b - a;
+                qcMs << c - b;
+                totalMs << c;
+            }
+        }
+        std::printf("%14d | %6.1f ms | %8.1f ms | %10.1f ms | %13.1f ms | %d ms\n", stored, median(storeMs),
+                    median(listMs), median(qcMs), median(totalMs), PcComData::ReadIntervalMs);
+        std::fflush(stdout);
+        dbHelper::getInstance()->close();
+        QDir::setCurrent(QDir::tempPath());
+    }
+    return 0;
+}

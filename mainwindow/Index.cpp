@@ -1,0 +1,253 @@
+#include "Index.h"
+#include "LanguageLoader.h"
+#include "ui_Index.h"
+
+#include "CloudConfig.h"
+#include "FileUtils.h"
+#include "Patientfind.h"
+#include "PcComData.h"
+#include "SingleInstanceGuard.h"
+#include "SystemSettings.h"
+#include "configAccess.h"
+#include "dlgLogin.h"
+#include "wgtQcReport.h"
+#include "qvHeaderView.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QSettings>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+const char* kItalianStatement =
+    "Si ricorda che questa analisi di prima istanza non può sostituirsi alla diagnosi clinica del "
+    "medico. Se qualsiasi risultato è dubbio, inferiore o superiore ai range di misurazione o ai "
+    "valori attesi, non apportare modifiche al proprio piano terapeutico o prendere decisioni "
+    "cliniche senza prima aver consultato un medico.";
+const int kDefaultOptEnable = 20975644;
+}
+
+Index::Index(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::Index)
+    , m_version(QStringLiteral("1.5v"))
+{
+    ui->setupUi(this);
+    ui->pushButton_AI->hide();
+
+    connect(this, &Index::signal_reopenApp, this, &Index::slot_reopenApp);
+    listenReopenEvent();
+
+    ui->remark->hide();
+    ui->tabWidget->setCurrentIndex(0);
+
+    connect(this, &Index::signal_F6, this, &Index::slot_F6, Qt::QueuedConnection);
+    setLocaleByLanguage(getLanguage());
+
+    setWindowState(windowState() | Qt::WindowMaximized);
+    setWindowTitle(tr("生化管理平台"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/logo.ico")));
+
+    m_updateManager = new QNetworkAccessManager(this);
+    connect(m_updateManager, SIGNAL(finished(QNetworkReply*)), this, SLOT(replyFinished(QNetworkReply*)));
+    requestUpdateDescription();
+
+    const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
+    ui->sendinspectordate->setDate(today);
+    ui->sampletime->setDate(today);
+    ui->chkdatetime->setDate(today);
+    ui->sampletime->setCalendarPopup(true);
+    ui->sendinspectordate->setCalendarPopup(true);
+    ui->chkdatetime->setCalendarPopup(true);
+
+    QHeaderView* listHeader = ui->tableWidget->horizontalHeader();
+    listHeader->setSectionsClickable(false);
+    listHeader->setSectionResizeMode(QHeaderView::Stretch);
+    listHeader->setStretchLastSection(true);
+    for (int c = 0; c < 10; ++c)
+        listHeader->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    ui->tableWidget->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+
+    auto* detailHeader = new qvHeaderView(Qt::Horizontal, ui->tableWidget_2);
+    connect(detailHeader, &qvHeaderView::signal_check, this, &Index::slot_detailcheck);
+    detailHeader->addCheckSection(1);
+    ui->tableWidget_2->setHorizontalHeader(detailHeader);
+    detailHeader->setSectionResizeMode(QHeaderView::Stretch);
+    detailHeader->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    ui->tableWidget->setColumnHidden(0, true);
+
+    m_patientfind = new Patientfind(this);
+    connect(m_patientfind, SIGNAL(sendresult(QueryFilter)), this, SLOT(receiveresult(QueryFilter)));
+
+    PcComData* link = PcComData::getInstance();
+    connect(link, SIGNAL(sendmachineid(QString)), this, SLOT(receivemachineid(QString)));
+    connect(link, SIGNAL(sendresultSize(int)), this, SLOT(receiveresultSize(int)));
+    connect(link, SIGNAL(sendresultQuery(QJsonObject)), this, SLOT(receiveresultQuery(QJsonObject)));
+    connect(link, &PcComData::slgnalUpdateComItem, this, &Index::slotUpdateComItem);
+    link->startScanPort();
+
+    m_cmdTimer = new QTimer(this);
+    m_resultSizeTimer = new QTimer(this);
+    connect(m_cmdTimer, SIGNAL(timeout()), this, SLOT(CmdHandleTimeout()));
+    connect(m_resultSizeTimer, SIGNAL(timeout()), this, SLOT(ResultSizeHandleTimeout()));
+
+    ui->tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->tableWidget->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ui->tableWidget->setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));
+    ui->tableWidget_2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->tableWidget_2->setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));
+    ui->tableWidget_2->setCornerButtonEnabled(false);
+
+    ui->pushButton_15->setShortcut(QKeySequence(QStringLiteral("Delete")));
+    ui->pushButton_6->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    ui->pushButton_11->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    ui->pushButton_3->setShortcut(QKeySequence(QStringLiteral("F2")));
+
+    m_isPortOpen = false;
+    ui->dataButton->show();
+
+    buildDataMenu();
+    showLoginIfEnabled();
+    refreshTable();
+    migrateLegacyAccount();
+    ui->cmbPortName->setItemDelegate(new QStyledItemDelegate(this));
+    writePrintDefaults();
+    ui->pushButton_7->hide();
+    copyFileIfMissing(QStringLiteral(":/images/logo_qv.png"), QDir::currentPath() + "/print_logo_qv.png");
+    initComboBox();
+}
+
+Index::~Index()
+{
+    delete ui;
+}
+
+void Index::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+}
+
+// This platform has no named event: the single-instance guard of the application listens on a
+// local socket and reports a second start through its own signal.
+void Index::listenReopenEvent()
+{
+    if (SingleInstanceGuard* guard = SingleInstanceGuard::instance())
+        connect(guard, &SingleInstanceGuard::signal_reopenApp, this, &Index::signal_reopenApp);
+}
+
+void Index::setLocaleByLanguage(const QString& language)
+{
+    QLocale::setDefault(LanguageLoader::localeForLanguage(language));
+}
+
+// The data menu of pushButton_10; rebuilt on a language change, the old one is freed.
+void Index::buildDataMenu()
+{
+    QMenu* old = m_dataMenu;
+    m_dataMenu = new QMenu(this);
+    QAction* backup = new QAction(tr("数据备份"), m_dataMenu);
+    QAction* restore = new QAction(tr("数据恢复"), m_dataMenu);
+    QAction* recycle = new QAction(tr("报告回收站"), m_dataMenu);
+    m_dataMenu->addAction(backup);
+    m_dataMenu->addAction(restore);
+    m_dataMenu->addAction(recycle);
+    m_dataMenu->setWindowFlags(m_dataMenu->windowFlags() | Qt::FramelessWindowHint);
+    m_dataMenu->setAttribute(Qt::WA_TranslucentBackground);
+    ui->pushButton_10->setMenu(m_dataMenu);
+    ui->pushButton_10->show();
+    connect(backup, &QAction::triggered, this, &Index::slot_backupsqlUI);
+    connect(restore, &QAction::triggered, this, &Index::slot_restoresqlUI);
+    connect(recycle, &QAction::triggered, this, &Index::slot_historyrecordUI);
+    if (old)
+        old->deleteLater();
+}
+
+void Index::showLoginIfEnabled()
+{
+    const QString isLogin = configAccess::getInstance()->getConfig(QStringLiteral("islogin"));
+    bool ok = false;
+    if (isLogin.isEmpty() || isLogin.toInt(&ok, 10) != 1 || !ok)
+        return;
+    if (!m_login)
+        m_login = new dlgLogin(this);
+    const QString hint = configAccess::getInstance()->getConfig(QStringLiteral("passwdTip"));
+    const QString password = configAccess::getInstance()->getPasswd(QStringLiteral("admin"));
+    m_login->makeLoginBackground(grab(rect()));
+    m_login->m_password = password;
+    m_login->setHint(hint);
+    m_login->show();
+}
+
+// "./saveFile/user.ini" held one device account in older versions: store it, then remove the
+// file. The file is kept when the account could not be stored, so nothing is lost.
+void Index::migrateLegacyAccount()
+{
+    const QString path = QStringLiteral("./saveFile/user.ini");
+    if (!QFile::exists(path))
+        return;
+    QString name;
+    QString password;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setIniCodec("UTF8");
+        settings.beginGroup(QStringLiteral("/systemCfg"));
+        name = settings.value(QStringLiteral("devicename"), QString()).toString();
+        password = settings.value(QStringLiteral("devicepassword"), QString()).toString();
+        settings.endGroup();
+    }
+    if (!name.isEmpty() && !password.isEmpty()) {
+        UserEntry entry;
+        entry.devicename = name;
+        entry.devicepassword = password;
+        if (!m_userdb.insertData(entry)) {
+            qDebug() << "Index::migrateLegacyAccount insert failed, user.ini kept";
+            return;
+        }
+    }
+    QFile::remove(path);
+}
+
+void Index::writePrintDefaults()
+{
+    QSettings settings(QStringLiteral("./saveFile/printsetting.ini"), QSettings::IniFormat);
+    settings.setIniCodec("UTF8");
+    settings.beginGroup(QStringLiteral("/systemCfg"));
+    const bool customDefault = settings.value(QStringLiteral("customDefault"), true).toBool();
+    if (customDefault && getLanguage() == QLatin1String("Italian")) {
+        settings.setValue(QStringLiteral("customText"), QString::fromUtf8(kItalianStatement));
+        settings.setValue(QStringLiteral("customDefault"), false);
+    }
+    if (settings.value(QStringLiteral("optEnable"), -1).toInt() == -1)
+        settings.setValue(QStringLiteral("optEnable"), kDefaultOptEnable);
+    settings.endGroup();
+}
+
+// Plain HTTP GET of the update description from the domestic cloud server.
+void Index::requestUpdateDescription()
+{
+    const QString host = CloudConfig::forRegion(QStringLiteral("cn")).httpHost;
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(host);
+    url.setPort(8090);
+    url.setPath(QStringLiteral("/qt/software_update.json"));
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("RT-Thread ART"));
+    m_updateManager->get(request);
+}
+
+void Index::refreshQcTab()
+{
+    ui->wgt_qc_report->refreshData();
+}

@@ -1,0 +1,244 @@
+#pragma once
+#include "Animalsexdb.h"
+#include "Clinicaldb.h"
+#include "Clinicaldiagnosisdb.h"
+#include "DeviceEntry.h"
+#include "Indexdb.h"
+#include "Inspectdb.h"
+#include "Inspectordb.h"
+#include "PanelChkRecord.h"
+#include "Projectnamedb.h"
+#include "QueryFilter.h"
+#include "Referencevaluedb.h"
+#include "Reviewerdb.h"
+#include "Sampletypedb.h"
+#include "Sendinspectordb.h"
+#include "Speciesdb.h"
+#include "UserEntry.h"
+#include "Userdb.h"
+#include "MysqlDatadb.h"
+
+#include <QJsonObject>
+#include <QMainWindow>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+class QMenu;
+class dlgLogin;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+class Patientfind;
+class Historyrecord;
+class ConsolidatedReport;
+class Language;
+class dbresource;
+class SettingDialog;
+class Referencevalue;
+class Hospitalname;
+class SiUnit;
+class Clinical;
+class Upgrade;
+class Animalsex;
+class Clinicaldiagnosis;
+class Inspect;
+class Inspector;
+class Reviewer;
+class Sampletype;
+class Sendinspector;
+class Species;
+class User;
+class Help;
+class chkReportPage;
+
+namespace Ui {
+class Index;
+}
+
+// The main window: result list, case form, detail view and QC tab; drives the serial
+// conversation with the analyzer and opens every dialog of the program.
+class Index : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Index(QWidget* parent = nullptr);
+    ~Index() override;
+
+    // Fills a test-report page from one stored result (empty id: the current result).
+    void buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id);
+    void refreshTable();
+    void initComboBox();
+    void setLocaleByLanguage(const QString& language);
+    void clearRecordList(QVector<PanelChkRecord>* list);
+    QSet<QString> getCheckedIds();
+    void listenReopenEvent();
+
+    // The form, for tests and the report helpers.
+    Ui::Index* form() const { return ui; }
+
+signals:
+    void signal_reopenApp();
+    void signal_F6();
+
+public slots:
+    void changeEvent(QEvent* event) override;
+
+    // serial acquisition
+    void on_okButton_clicked();
+    void receivemachineid(QString data);
+    void receiveresultSize(int data);
+    void receiveresultQuery(QJsonObject data);
+    void CmdHandleTimeout();
+    void ResultSizeHandleTimeout();
+    void slotUpdateComItem(QStringList ports);
+
+    // detail view, detail save, reports
+    void on_tableWidget_itemSelectionChanged();
+    void on_pushButton_6_clicked();
+    void on_pushButton_3_clicked();
+    void on_pushButton_2_clicked();
+    void on_pushButton_9_clicked();
+    void on_pushButton_excel_clicked();
+
+    // network acquisition
+    void on_dataButton_clicked();
+    void reciveReport_slot();
+    void replyFinished(QNetworkReply* reply);
+    void rabbitsycFinished(QNetworkReply* reply);
+
+    // merged report, backup and restore
+    bool on_pushButton_4_clicked();
+    void slot_backupsqlUI();
+    void slot_restoresqlUI();
+
+    // small commands
+    void slot_printpreviewUI();
+    void slot_historyrecordUI();
+    void RefreshTimer();
+    void RefreshTimeout();
+    void on_pushButton_11_clicked();
+    void slot_F6();
+    void on_pushButton_AI_clicked();
+
+    // result list and case form
+    void slot_detailcheck(int _index, bool _check);
+    void slot_reopenApp();
+    void translateglobal();
+    void on_pushButton_12_clicked();
+    void on_pushButton_14_clicked();
+    void on_pushButton_clicked();
+    void on_pushButton_5_clicked();
+    void on_pushButton_7_clicked();
+    void on_pushButton_15_clicked();
+    void receiveresult(QueryFilter m_qureyFilter);
+    void slotUpdateCaseInfo();
+    void on_lineEdit_birthday_textChanged(QString arg1);
+    void on_lineEdit_birthday_textEdited(QString arg1);
+    void slot_selectItems(QVector<int> _vec);
+    void slot_selectItems_2(QVector<int> _vec);
+
+    // dialog openers
+    void slot_upgradeUI();
+    void slot_hospitalnameUI();
+    void slot_siunitUI();
+    void slot_referencevalueUI();
+    void slot_clinicalUI();
+    void slot_userUI();
+    void slot_helpUI();
+    void slot_animalsexUI();
+    void slot_clinicaldiagnosisUI();
+    void slot_inspectUI();
+    void slot_inspectorUI();
+    void slot_reviewerUI();
+    void slot_sampletypeUI();
+    void slot_sendinspectorUI();
+    void slot_speciesUI();
+    void slot_languageUI();
+    void slot_dbresourceUI();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+public:
+    Indexdb m_indexdb;
+    Ui::Index* ui;
+    bool m_isPortOpen = false;
+    QString m_currentId;
+    QVector<PanelChkRecord> m_recordList;
+    QVector<DeviceEntry> m_deviceList;
+    QVector<UserEntry> m_userList;
+    Patientfind* m_patientfind = nullptr;
+    Language* m_language = nullptr;
+    dbresource* m_dbresource = nullptr;
+    SettingDialog* m_settingDialog = nullptr;
+    Animalsexdb m_animalsexdb;
+    Clinicaldiagnosisdb m_clinicaldiagnosisdb;
+    Clinicaldb m_clinicaldb;
+    Inspectdb m_inspectdb;
+    Inspectordb m_inspectordb;
+    Referencevaluedb m_referencevaluedb;
+    Reviewerdb m_reviewerdb;
+    Sampletypedb m_sampletypedb;
+    Sendinspectordb m_sendinspectordb;
+    Speciesdb m_speciesdb;
+    Projectnamedb m_projectnamedb;
+    MysqlDatadb m_mysqlDatadb;
+    Historyrecord* m_historyrecord = nullptr;
+    Userdb m_userdb;
+    ConsolidatedReport* m_consolidatedReport = nullptr;
+    Referencevalue* m_referencevalue = nullptr;
+    Hospitalname* m_hospitalname = nullptr;
+    SiUnit* m_siUnit = nullptr;
+    Clinical* m_clinical = nullptr;
+    Upgrade* m_upgrade = nullptr;
+    Animalsex* m_animalsex = nullptr;
+    Clinicaldiagnosis* m_clinicaldiagnosis = nullptr;
+    Inspect* m_inspect = nullptr;
+    Inspector* m_inspector = nullptr;
+    Reviewer* m_reviewer = nullptr;
+    Sampletype* m_sampletype = nullptr;
+    Sendinspector* m_sendinspector = nullptr;
+    Species* m_species = nullptr;
+    User* m_user = nullptr;
+    Help* m_help = nullptr;
+    QTimer* m_cmdTimer = nullptr;
+    QTimer* m_resultSizeTimer = nullptr;
+    QString m_machineId;
+    int m_storedCount = 0;
+    int m_resultTotal = 0;
+    int m_cmdInterval = 500;
+    int m_resultSizeInterval = 3000;
+    // Watchdog interval after every command that follows the machine id.
+    int m_replyInterval = 5000;
+    QNetworkAccessManager* m_updateManager = nullptr;
+    QNetworkAccessManager* m_sycManager = nullptr;
+    QString m_version;
+    dlgLogin* m_login = nullptr;
+
+private:
+    // Serial conversation helpers (IndexSerial.cpp).
+    void closeLink();
+    void sendCommand(const QByteArray& payload, int watchdogMs);
+    void requestMissingResults();
+    bool storeAnalyzerRecord(const QJsonObject& data);
+    // Result list helpers (IndexList.cpp).
+    void fillTable(const QVector<PanelChkRecord>& records);
+    QList<int> chosenResultIds() const;
+    // Start-up steps (Index.cpp).
+    void buildDataMenu();
+    void showLoginIfEnabled();
+    void migrateLegacyAccount();
+    void writePrintDefaults();
+    void requestUpdateDescription();
+    void refreshQcTab();
+
+    QMenu* m_dataMenu = nullptr;
+    // Requests of missing results sent again after a reply went astray, this transfer.
+    int m_queryRetries = 0;
+    bool m_queryInFlight = false;
+};

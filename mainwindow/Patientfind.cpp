@@ -1,0 +1,67 @@
+#include "Patientfind.h"
+#include "ui_Patientfind.h"
+
+#include "Translateword.h"
+
+#include <QDateTime>
+#include <QIcon>
+
+Patientfind::Patientfind(QWidget* parent)
+    : baseDlg(parent)
+    , ui(new Ui::Patientfind)
+{
+    qRegisterMetaType<QueryFilter>("QueryFilter");
+    ui->setupUi(this);
+    setWindowTitle(tr("条件查询"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/find.png")));
+    setFixedSize(size());
+    setWindowModality(Qt::ApplicationModal);
+    const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
+    ui->startchkdate->setDate(today);
+    ui->endchkdate->setDate(today);
+    ui->startchkdate->setCalendarPopup(true);
+    ui->endchkdate->setCalendarPopup(true);
+    ui->projectname->addItem(QString());
+    ui->projectname->addItems(analyteIdMap.keys());
+    ui->machineid->addItem(QString());
+}
+
+Patientfind::~Patientfind()
+{
+    delete ui;
+}
+
+void Patientfind::retranslate()
+{
+    ui->retranslateUi(this);
+    setWindowTitle(tr("高级查询"));
+}
+
+// Both dates are whole days: from the start day's midnight to the end day's last moment.
+QueryFilter Patientfind::currentFilter() const
+{
+    QueryFilter filter;
+    filter.startchkdate = QDateTime(ui->startchkdate->date(), QTime(0, 0));
+    filter.endchkdate = QDateTime(ui->endchkdate->date(), QTime(23, 59, 59, 999));
+    filter.sampleid = ui->sampleid->text().trimmed();
+    filter.patientinfoname = ui->patientinfoname->text().trimmed();
+    filter.speciesname = ui->speciesname->text().trimmed();
+    // Departments of the analyzer are stored as codes; a typed department name finds them.
+    for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
+        const QString code = QString::number(it.key());
+        if (!filter.speciesname.isEmpty()
+            && Translateword::getInstance()->trans(code, divisionIndexMap) == filter.speciesname) {
+            filter.speciesname = code;
+            break;
+        }
+    }
+    filter.patientinfoid = ui->patientinfoid->text().trimmed();
+    filter.projectname = ui->projectname->currentText().trimmed();
+    filter.machineid = ui->machineid->currentText().trimmed();
+    return filter;
+}
+
+void Patientfind::on_pushButton_clicked()
+{
+    emit sendresult(currentFilter());
+}

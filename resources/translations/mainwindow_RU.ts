@@ -1,0 +1,537 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ru" sourcelanguage="zh_CN">
+<context>
+    <name>Historyrecord</name>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="8" />
+        <source>报告回收站</source>
+        <translation>Корзина отчётов</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="17" />
+        <source>序号</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="21" />
+        <source>科室</source>
+        <translation>Отделение</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="25" />
+        <source>患者编号</source>
+        <translation>ID пациента</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="29" />
+        <source>样本编号</source>
+        <translation>ID образца</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="33" />
+        <source>姓名</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="37" />
+        <source>性别</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="41" />
+        <source>检测项目</source>
+        <translation>Исследование</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="45" />
+        <source>检测时间</source>
+        <translation>Время анализа</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="49" />
+        <source>设备ID</source>
+        <translation>ID прибора</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Historyrecord.ui" line="62" />
+        <source>还原报告</source>
+        <translation>Восстановить отчёт</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Historyrecord.cpp" line="72" />
+        <location filename="../../mainwindow/Historyrecord.cpp" line="75" />
+        <source>提示</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Historyrecord.cpp" line="72" />
+        <source>确认恢复该记录？</source>
+        <translation>Восстановить эту запись?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Historyrecord.cpp" line="75" />
+        <source>恢复成功！</source>
+        <translation>Восстановлено!</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Historyrecord.cpp" line="78" />
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Historyrecord.cpp" line="78" />
+        <source>恢复失败</source>
+        <translation>Не удалось восстановить</translation>
+    </message>
+</context>
+<context>
+    <name>Index</name>
+    <message>
+        <location filename="../../forms/Index.ui" line="20" />
+        <location filename="../../mainwindow/Index.cpp" line="56" />
+        <source>生化管理平台</source>
+        <translation>Платформа биохимического анализа</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="73" />
+        <source>高级查询</source>
+        <translation>Расширенный поиск</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="134" />
+        <source>数据管理</source>
+        <translation>Управление данными</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="176" />
+        <location filename="../../mainwindow/IndexDialogs.cpp" line="134" />
+        <source>系统设置</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="212" />
+        <source>获取网络数据</source>
+        <translation>Получить данные из сети</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="308" />
+        <source>端口号：</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="355" />
+        <location filename="../../mainwindow/IndexSerial.cpp" line="83" />
+        <source>串口连接</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="368" />
+        <source>检测</source>
+        <translation>Анализы</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="406" />
+        <source>姓名：</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="451" />
+        <source>患者编号：</source>
+        <translation>ID пациента:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="493" />
+        <source>样本编号：</source>
+        <translation>ID образца:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="523" />
+        <source>科室：</source>
+        <translation>Отделение:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="568" />
+        <source>年龄：</source>
+        <translation>Возраст:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="630" />
+        <source>岁</source>
+        <translation>г</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="656" />
+        <source>月</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="676" />
+        <source>生日：</source>
+        <translation>Дата рождения:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="712" />
+        <source>性别：</source>
+        <translation>Пол:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="751" />
+        <source>检验者：</source>
+        <translation>Исполнитель:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="796" />
+        <source>样本类型：</source>
+        <translation>Тип образца:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="841" />
+        <source>送检者：</source>
+        <translation>Направил:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="886" />
+        <source>审核者：</source>
+        <translation>Проверил:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="922" />
+        <source>采样时间：</source>
+        <translation>Время взятия:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="957" />
+        <location filename="../../forms/Index.ui" line="1012" />
+        <location filename="../../forms/Index.ui" line="1067" />
+        <source>yyyy/MM/dd HH:mm:ss</source>
+        <translation>yyyy/MM/dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="977" />
+        <source>送检时间：</source>
+        <translation>Время направления:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1032" />
+        <source>检测时间：</source>
+        <translation>Время анализа:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1087" />
+        <source>临床诊断：</source>
+        <translation>Клинический диагноз:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1140" />
+        <source>请选中病例信息后再编辑检验信息并保存。表格中的数据需要Ctrl+鼠标左键选中多条。</source>
+        <translation>Выберите случай, затем измените данные и сохраните. Удерживайте Ctrl и щёлкайте, чтобы выбрать несколько строк.</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1191" />
+        <location filename="../../forms/Index.ui" line="1826" />
+        <source>保存</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1233" />
+        <source>病例信息</source>
+        <translation>Случаи</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1252" />
+        <source>序号</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1262" />
+        <source>科室</source>
+        <translation>Отделение</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1267" />
+        <source>样本编号</source>
+        <translation>ID образца</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1272" />
+        <source>患者编号</source>
+        <translation>ID пациента</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1277" />
+        <source>姓名</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1282" />
+        <source>性别</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1287" />
+        <source>检测项目</source>
+        <translation>Исследование</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1292" />
+        <source>检测时间</source>
+        <translation>Время анализа</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1297" />
+        <source>设备ID</source>
+        <translation>ID прибора</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1360" />
+        <source>打印（F2）</source>
+        <translation>Печать (F2)</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1377" />
+        <source>打印预览</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1400" />
+        <source>生成PDF</source>
+        <translation>Создать PDF</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1423" />
+        <source>生成EXCEL</source>
+        <translation>Создать Excel</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1447" />
+        <source>刷新</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1464" />
+        <source>删除报告</source>
+        <translation>Удалить отчёт</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1487" />
+        <source>合并报告</source>
+        <translation>Объединить отчёты</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1510" />
+        <source>AI</source>
+        <translation>ИИ</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1549" />
+        <source>检验结果</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1573" />
+        <source>项目名称</source>
+        <translation>Показатель</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1578" />
+        <source>全称</source>
+        <translation>Полное название</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1583" />
+        <source>检测结果</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1588" />
+        <source>靶值</source>
+        <translation>Целевое значение</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1593" />
+        <source>参考范围</source>
+        <translation>Референсный интервал</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1598" />
+        <source>参考单位</source>
+        <translation>Единица</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1653" />
+        <source>低于参考值范围</source>
+        <translation>Ниже референсного интервала</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1702" />
+        <source>高于参考值范围</source>
+        <translation>Выше референсного интервала</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1754" />
+        <source>新增项目</source>
+        <translation>Добавить показатель</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1790" />
+        <source>删除项目(Del)</source>
+        <translation>Удалить показатель (Del)</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1846" />
+        <source>质控</source>
+        <translation>Контроль качества</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Index.ui" line="1877" />
+        <source>toolBar</source>
+        <translation>toolBar</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Index.cpp" line="173" />
+        <source>数据备份</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Index.cpp" line="174" />
+        <source>数据恢复</source>
+        <translation>Восстановить данные</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Index.cpp" line="175" />
+        <source>报告回收站</source>
+        <translation>Корзина отчётов</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" line="160" />
+        <location filename="../../mainwindow/IndexList.cpp" line="120" />
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" line="160" />
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" line="164" />
+        <source>成功</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" line="164" />
+        <source>保存成功</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDialogs.cpp" line="327" />
+        <source>盘片项目配置</source>
+        <translation>Настройка показателей диска</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexList.cpp" line="116" />
+        <source>提示</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexList.cpp" line="116" />
+        <source>确认删除吗？</source>
+        <translation>Удалить?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexList.cpp" line="120" />
+        <source>删除失败</source>
+        <translation>Не удалось удалить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="79" />
+        <source>当前获取数据模式为 串口模式...</source>
+        <translation>Режим получения данных: последовательный порт...</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="92" />
+        <location filename="../../mainwindow/IndexSerial.cpp" line="326" />
+        <source>警告</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="92" />
+        <source>没有可用串口，请重新尝试扫描串口！</source>
+        <translation>Нет доступных последовательных портов. Повторите поиск портов!</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="113" />
+        <source>断开连接</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="324" />
+        <source>重新连接</source>
+        <translation>Переподключить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexSerial.cpp" line="326" />
+        <source>串口已断开连接,请重新连接！</source>
+        <translation>Последовательный порт отключён. Подключитесь снова!</translation>
+    </message>
+</context>
+<context>
+    <name>Patientfind</name>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="9" />
+        <location filename="../../mainwindow/Patientfind.cpp" line="37" />
+        <source>高级查询</source>
+        <translation>Расширенный поиск</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="25" />
+        <source>姓名：</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="30" />
+        <source>患者编号：</source>
+        <translation>ID пациента:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="40" />
+        <source>检测日期：</source>
+        <translation>Дата анализа:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="53" />
+        <source>项目名称：</source>
+        <translation>Показатель:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="64" />
+        <source>样本编号：</source>
+        <translation>ID образца:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="69" />
+        <source>科室：</source>
+        <translation>Отделение:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="74" />
+        <source>至</source>
+        <translation>по</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="79" />
+        <source>设备ID：</source>
+        <translation>ID прибора:</translation>
+    </message>
+    <message>
+        <location filename="../../forms/Patientfind.ui" line="101" />
+        <source>查询</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/Patientfind.cpp" line="15" />
+        <source>条件查询</source>
+        <translation>Поиск</translation>
+    </message>
+</context>
+</TS>

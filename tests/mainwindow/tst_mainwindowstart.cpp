@@ -1,0 +1,190 @@
+// What the main window does when it is built: form state, data menu, start-up migrations,
+// print defaults and the optional login.
+#include "Index.h"
+#include "MainWindowTestKit.h"
+#include "PcComData.h"
+#include "TestSupport.h"
+#include "configAccess.h"
+#include "dataAccess.h"
+#include "dlgLogin.h"
+#include "ui_Index.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPointer>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+int userRows()
+{
+    QSqlQuery q("select count(*) from user");
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+void writeIni(const QString& path, const QString& key, const QVariant& value)
+{
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF8");
+    s.setValue(key, value);
+}
+
+QVariant readIni(const QString& path, const QString& key)
+{
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF8");
+    return s.value(key);
+}
+}
+
+class tst_mainwindowstart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { PcComData::getInstance()->stopScanPort(); }
+
+    void formAndMenuAfterConstruction()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        Ui::Index* f = w.form();
+        QVERIFY(f->pushButton_AI->isHidden());
+        QVERIFY(f->remark->isHidden());
+        QVERIFY(f->pushButton_7->isHidden());
+        QVERIFY(f->tableWidget->isColumnHidden(0));
+        QCOMPARE(f->tableWidget->columnCount(), 10);
+        QCOMPARE(f->tableWidget_2->columnCount(), 7);
+        QCOMPARE(f->tabWidget->currentIndex(), 0);
+        QCOMPARE(f->pushButton_15->shortcut(), QKeySequence("Delete"));
+        QCOMPARE(f->pushButton_6->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(f->pushButton_11->shortcut(), QKeySequence("Ctrl+F"));
+        QCOMPARE(f->pushButton_3->shortcut(), QKeySequence("F2"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("生化管理平台"));
+        QCOMPARE(f->wgt_qc_report->objectName(), QStringLiteral("wgt_qc_report"));
+        QCOMPARE(f->speciesname->itemText(0), QString());
+        QCOMPARE(f->animalsexname->count(), 3);
+        QVERIFY(QFile::exists("print_logo_qv.png"));
+        QVERIFY(!w.m_isPortOpen && !w.m_cmdTimer->isActive() && !w.m_resultSizeTimer->isActive());
+
+        // The data menu belongs to the window; a language change replaces and frees it.
+        QPointer<QMenu> menu = f->pushButton_10->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->parent(), &w);
+        QCOMPARE(menu->actions().size(), 3);
+        QCOMPARE(menu->actions().at(2)->text(), QStringLiteral("报告回收站"));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&w, &change);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu);
+        QVERIFY(f->pushButton_10->menu());
+        QCOMPARE(f->pushButton_10->menu()->parent(), &w);
+
+        // The port list keeps the chosen port while it is still offered.
+        w.slotUpdateComItem({"/dev/ttyS0", "/dev/ttyS1"});
+        f->cmbPortName->setCurrentIndex(1);
+        w.slotUpdateComItem({"/dev/ttyS9", "/dev/ttyS1"});
+        QCOMPARE(f->cmbPortName->currentText(), QStringLiteral("/dev/ttyS1"));
+    }
+
+    void legacyAccountMigration()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const QString ini = "saveFile/user.ini";
+        writeIni(ini, "systemCfg/devicename", "QV2024");
+        writeIni(ini, "systemCfg/devicepassword", "pw1");
+        {
+            Index w;
+        }
+        QCOMPARE(userRows(), 1);
+        QVERIFY(!QFile::exists(ini));
+        {
+            Index w; // the file is gone: nothing more
+        }
+        QCOMPARE(userRows(), 1);
+
+        writeIni(ini, "systemCfg/devicename", "QV2025");
+        {
+            Index w;
+        }
+        QCOMPARE(userRows(), 1);
+        QVERIFY(!QFile::exists(ini));
+
+        // An account that cannot be stored keeps its file for the next start.
+        QSqlQuery q;
+        QVERIFY(q.exec("CREATE TRIGGER nouser BEFORE INSERT ON user BEGIN SELECT RAISE(FAIL, 'disk full'); END"));
+        writeIni(ini, "systemCfg/devicename", "QV2026");
+        writeIni(ini, "systemCfg/devicepassword", "pw3");
+        {
+            Index w;
+        }
+        QVERIFY(QFile::exists(ini));
+        QVERIFY(q.exec("DROP TRIGGER nouser"));
+        {
+            Index w;
+        }
+        QVERIFY(!QFile::exists(ini));
+        QCOMPARE(userRows(), 2);
+    }
+
+    void printDefaults()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const QString ini = "saveFile/printsetting.ini";
+        {
+            Index w;
+        }
+        QCOMPARE(readIni(ini, "systemCfg/optEnable").toInt(), 20975644);
+        QVERIFY(!readIni(ini, "systemCfg/customText").isValid());
+
+        writeIni(ini, "systemCfg/optEnable", 0);
+        writeIni("saveFile/systemsetting.ini", "ChangeLanguage/Language", "Italian");
+        {
+            Index w;
+        }
+        QCOMPARE(readIni(ini, "systemCfg/optEnable").toInt(), 0);
+        QVERIFY(readIni(ini, "systemCfg/customText").toString().startsWith("Si ricorda"));
+        QCOMPARE(readIni(ini, "systemCfg/customDefault").toBool(), false);
+        writeIni(ini, "systemCfg/customText", "Nostro testo");
+        {
+            Index w;
+        }
+        QCOMPARE(readIni(ini, "systemCfg/customText").toString(), QStringLiteral("Nostro testo"));
+        writeIni("saveFile/systemsetting.ini", "ChangeLanguage/Language", "Chinese");
+    }
+
+    void loginOnlyWhenSwitchedOn()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        // The settings database of this working directory, not of an earlier test's.
+        dataAccess::getInstance()->remove("config_rw");
+        for (const QString& value : {QString(), QString("0"), QString("abc")}) {
+            QVERIFY(configAccess::getInstance()->setConfig("islogin", value));
+            Index w;
+            QVERIFY2(!w.m_login, qPrintable(value));
+        }
+        QVERIFY(configAccess::getInstance()->setConfig("islogin", "1"));
+        QVERIFY(configAccess::getInstance()->setPasswd("admin", "s3cret"));
+        QVERIFY(configAccess::getInstance()->setConfig("passwdTip", "pet name"));
+        Index w;
+        QVERIFY(w.m_login);
+        QVERIFY(w.m_login->isVisible());
+        QCOMPARE(w.m_login->m_password, QStringLiteral("s3cret"));
+        QVERIFY(QFile::exists("login.png"));
+        w.setWindowState(Qt::WindowNoState);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(w.width() + 40, w.height() - 60);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.m_login->geometry(), QRect(0, 0, w.width(), w.height()));
+        QVERIFY(configAccess::getInstance()->setConfig("islogin", "0"));
+    }
+};
+
+QTEST_MAIN(tst_mainwindowstart)
+#include "tst_mainwindowstart.moc"

@@ -1,0 +1,292 @@
+// Result list, advanced query, soft delete with the recycle list, and the case-form save.
+#include "Historyrecord.h"
+#include "Index.h"
+#include "Indexdb.h"
+#include "MainWindowTestKit.h"
+#include "Patientfind.h"
+#include "PcComData.h"
+#include "TestSupport.h"
+#include "Translateword.h"
+#include "ui_Historyrecord.h"
+#include "ui_Index.h"
+#include "ui_Patientfind.h"
+
+#include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+int addResult(const QString& machine, const QDateTime& when, const QJsonObject& patient, const QString& division,
+              const QString& codes)
+{
+    PanelChkRecord r;
+    r.machineid = machine;
+    r.chkdatetime = when;
+    r.panelid = 1;
+    r.patientinfo = QString::fromUtf8(QJsonDocument(patient).toJson(QJsonDocument::Compact));
+    r.speciesname = division;
+    r.animalsexname = QStringLiteral("0");
+    QStringList items;
+    for (const QString& c : codes.split(','))
+        items << QStringLiteral("{\"N\":\"%1\",\"I\":[1,0,2,0,9,\"g/L\"]}").arg(c);
+    r.testresults = "[" + items.join(',') + "]";
+    Indexdb db;
+    if (!db.insertData(r))
+        return -1;
+    QSqlQuery q("select max(id) from PanelChkResult");
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QStringList listedIds(Index& w)
+{
+    QStringList ids;
+    for (int row = 0; row < w.form()->tableWidget->rowCount(); ++row)
+        ids << w.form()->tableWidget->item(row, 0)->text();
+    return ids;
+}
+
+int rowOf(Index& w, int id)
+{
+    return listedIds(w).indexOf(QString::number(id));
+}
+
+QJsonObject storedPatient(int id, QSqlQuery* row = nullptr)
+{
+    QSqlQuery q;
+    q.prepare("select patientinfo from PanelChkResult where id = ?");
+    q.addBindValue(id);
+    q.exec();
+    q.next();
+    if (row)
+        *row = q;
+    return QJsonDocument::fromJson(q.value(0).toString().toUtf8()).object();
+}
+
+QVariant column(int id, const QString& name)
+{
+    QSqlQuery q;
+    q.prepare("select " + name + " from PanelChkResult where id = ?");
+    q.addBindValue(id);
+    q.exec();
+    return q.next() ? q.value(0) : QVariant();
+}
+}
+
+class tst_resultlist : public QObject
+{
+    Q_OBJECT
+    int a = 0, b = 0, c = 0;
+
+private slots:
+    void init()
+    {
+        PcComData::getInstance()->stopScanPort();
+    }
+
+    void advancedQueryByEachFieldAndTime()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seed();
+        Index w;
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(b), QString::number(a)}));
+
+        Ui::Patientfind* f = w.m_patientfind->form();
+        f->startchkdate->setDate(QDate(2024, 5, 1));
+        f->endchkdate->setDate(QDate(2024, 5, 5));
+        auto query = [&](QLineEdit* edit, const QString& text) {
+            edit->setText(text);
+            QTest::mouseClick(f->pushButton, Qt::LeftButton);
+            edit->clear();
+            return listedIds(w);
+        };
+        const QString A = QString::number(a), B = QString::number(b), C = QString::number(c);
+        QCOMPARE(query(f->sampleid, "S002"), QStringList{B});
+        QCOMPARE(query(f->patientinfoname, "Lucky"), QStringList{A});
+        QCOMPARE(query(f->patientinfoid, "P300"), QStringList{C});
+        // A department name as the list shows it finds the stored division code.
+        const QString dept = Translateword::getInstance()->trans("1", divisionIndexMap);
+        QCOMPARE(query(f->speciesname, dept), QStringList{A});
+        QCOMPARE(query(f->speciesname, "Cardio 50%"), QStringList{C});
+        // A typed text is matched literally: quotes and wildcards find nothing else.
+        QCOMPARE(query(f->patientinfoname, "' or '1'='1"), QStringList{});
+        QCOMPARE(query(f->patientinfoname, "%"), QStringList{});
+
+        f->projectname->setEditText("P");
+        QTest::mouseClick(f->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{C}); // "P", not "TP"
+        f->projectname->setEditText(QString());
+        f->machineid->setEditText("M1");
+        QTest::mouseClick(f->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), (QStringList{C, A}));
+        f->machineid->setEditText(QString());
+
+        // Time: one whole day, start and end inclusive.
+        f->startchkdate->setDate(QDate(2024, 5, 3));
+        f->endchkdate->setDate(QDate(2024, 5, 3));
+        QTest::mouseClick(f->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{B});
+        f->startchkdate->setDate(QDate(2024, 5, 4));
+        f->endchkdate->setDate(QDate(2024, 5, 2));
+        QTest::mouseClick(f->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{});
+
+        // The refresh button lists every live result again.
+        QTest::mouseClick(w.form()->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w).size(), 3);
+    }
+
+    void softDeleteAndRestore()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seed();
+        MessageBoxCloser boxes;
+        Index w;
+
+        // Cancelled: nothing moves.
+        boxes.accept = false;
+        qobject_cast<QCheckBox*>(w.form()->tableWidget->cellWidget(rowOf(w, c), 1))->setChecked(true);
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains(QStringLiteral("确认删除吗？")));
+        QCOMPARE(listedIds(w).size(), 3);
+
+        // The ticked result goes, though another row is selected.
+        boxes.accept = true;
+        qobject_cast<QCheckBox*>(w.form()->tableWidget->cellWidget(rowOf(w, c), 1))->setChecked(true);
+        w.form()->tableWidget->selectRow(rowOf(w, a));
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(b), QString::number(a)}));
+        QCOMPARE(column(c, "state").toInt(), 0);
+
+        // Nothing ticked: the selected result goes.
+        w.form()->tableWidget->selectRow(rowOf(w, a));
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{QString::number(b)});
+
+        Historyrecord history;
+        QTableWidget* bin = history.form()->tableWidget;
+        QCOMPARE(bin->rowCount(), 2);
+        QCOMPARE(bin->columnCount(), 9);
+        QCOMPARE(bin->item(0, 0)->text(), QString::number(c)); // newest first
+        QCOMPARE(bin->item(0, 3)->text(), QStringLiteral("S003"));
+        QCOMPARE(bin->item(0, 4)->text(), QStringLiteral("Max"));
+        QCOMPARE(bin->item(0, 8)->text(), QStringLiteral("M1"));
+        QVERIFY(bin->editTriggers() == QAbstractItemView::NoEditTriggers);
+
+        boxes.texts.clear();
+        bin->selectRow(0);
+        QTest::mouseClick(history.form()->pushButton_2, Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts.at(0).contains(QStringLiteral("确认恢复该记录？")));
+        QVERIFY(boxes.texts.at(1).contains(QStringLiteral("恢复成功！")));
+        QCOMPARE(bin->rowCount(), 1);
+        QCOMPARE(bin->item(0, 0)->text(), QString::number(a));
+        QCOMPARE(column(c, "state").toInt(), 1);
+        QTest::mouseClick(w.form()->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(b)}));
+    }
+
+    void caseFormSaveWritesSelectedResults()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seed();
+        MessageBoxCloser boxes;
+        Index w;
+        Ui::Index* f = w.form();
+        const QDateTime stored = column(a, "chkdatetime").toDateTime();
+
+        f->tableWidget->selectRow(rowOf(w, a));
+        f->patientinfoname->setText("Lucky O'Hara");
+        f->patientinfoid->setText("P101");
+        f->patientinfonumber->setText("S001b");
+        f->patientinfoage->setText("1");
+        f->patientinfoage1->setText("1");  // 400 days are stored: 1 year 1 month, kept as 400
+        f->lineEdit_birthday->setText("2023-03-28");
+        f->inspectorname->setEditText("Dr. Rossi");
+        f->speciesname->setEditText(Translateword::getInstance()->trans("1", divisionIndexMap));
+        f->chkdatetime->setDateTime(QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains(QStringLiteral("保存成功")));
+
+        const QJsonObject p = storedPatient(a);
+        QCOMPARE(p.value("name").toString(), QStringLiteral("Lucky O'Hara"));
+        QCOMPARE(p.value("number").toString(), QStringLiteral("P101"));
+        QCOMPARE(p.value("id").toString(), QStringLiteral("S001b"));
+        QCOMPARE(p.value("age").toString(), QStringLiteral("400"));
+        QCOMPARE(p.value("birthday").toString(), QStringLiteral("2023-03-28"));
+        QCOMPARE(p.value("division").toString(), QStringLiteral("1")); // other members kept
+        QCOMPARE(column(a, "inspectorname").toString(), QStringLiteral("Dr. Rossi"));
+        QCOMPARE(column(a, "speciesname").toString(), QStringLiteral("1")); // the code, not its translation
+        QCOMPARE(column(a, "chkdatetime").toDateTime(), QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
+        QVERIFY(stored != QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
+        QCOMPARE(f->tableWidget->item(rowOf(w, a), 5)->text(), QStringLiteral("Lucky O'Hara"));
+
+        // Several results: the case fields go to each, their check times stay their own.
+        const QDateTime timeB = column(b, "chkdatetime").toDateTime();
+        const QDateTime timeC = column(c, "chkdatetime").toDateTime();
+        f->tableWidget->clearSelection();
+        f->tableWidget->setSelectionMode(QAbstractItemView::MultiSelection);
+        f->tableWidget->selectRow(rowOf(w, b));
+        f->tableWidget->selectRow(rowOf(w, c));
+        f->patientinfoage->setText("2");
+        f->patientinfoage1->setText("");
+        f->reviewername->setEditText("Dr. Bianchi");
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 2);
+        for (int id : {b, c}) {
+            QCOMPARE(storedPatient(id).value("age").toString(), QStringLiteral("730"));
+            QCOMPARE(storedPatient(id).value("name").toString(), QStringLiteral("Lucky O'Hara"));
+            QCOMPARE(column(id, "reviewername").toString(), QStringLiteral("Dr. Bianchi"));
+        }
+        QCOMPARE(column(b, "chkdatetime").toDateTime(), timeB);
+        QCOMPARE(column(c, "chkdatetime").toDateTime(), timeC);
+        QCOMPARE(storedPatient(a).value("age").toString(), QStringLiteral("400"));
+
+        // A result moved to the recycle list meanwhile is not written and the user is told.
+        f->tableWidget->clearSelection();
+        f->tableWidget->selectRow(rowOf(w, b));
+        Indexdb().setState({b}, 0);
+        f->patientinfoname->setText("Ghost");
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QCOMPARE(boxes.texts.size(), 3);
+        QVERIFY(boxes.texts.last().contains(QStringLiteral("保存失败")));
+        QCOMPARE(storedPatient(b).value("name").toString(), QStringLiteral("Lucky O'Hara"));
+    }
+
+    void birthdayTypedGivesAge()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        const QDate born = QDate::currentDate().addDays(-400);
+        w.form()->lineEdit_birthday->clear();
+        QTest::keyClicks(w.form()->lineEdit_birthday, born.toString("yyyy-MM-dd"));
+        QCOMPARE(w.form()->patientinfoage->text(), QStringLiteral("1"));
+        QCOMPARE(w.form()->patientinfoage1->text(), QStringLiteral("1"));
+        // Filling the field from code leaves the age alone.
+        w.form()->patientinfoage->setText("7");
+        w.form()->lineEdit_birthday->setText(QDate::currentDate().addDays(-30).toString("yyyy-MM-dd"));
+        QCOMPARE(w.form()->patientinfoage->text(), QStringLiteral("7"));
+    }
+
+private:
+    void seed()
+    {
+        a = addResult("M1", QDateTime(QDate(2024, 5, 1), QTime(10, 0)),
+                      {{"id", "S001"}, {"name", "Lucky"}, {"number", "P100"}, {"division", "1"}, {"age", "400"}}, "1", "TP,ALB");
+        b = addResult("M2", QDateTime(QDate(2024, 5, 3), QTime(23, 59, 30)),
+                      {{"id", "S002"}, {"name", "Bella"}, {"number", "P200"}}, "2", "ALB");
+        c = addResult("M1", QDateTime(QDate(2024, 5, 5), QTime(0, 0)),
+                      {{"id", "S003"}, {"name", "Max"}, {"number", "P300"}}, "Cardio 50%", "P,GLU");
+        QVERIFY(a > 0 && b > 0 && c > 0);
+    }
+};
+
+QTEST_MAIN(tst_resultlist)
+#include "tst_resultlist.moc"
