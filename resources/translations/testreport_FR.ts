@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
+        <source>失败</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <source>该结果已无法读取，未保存</source>
+        <translation>Ce résultat ne peut plus être lu ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <source>该结果的检测数据无法读取，未保存</source>
+        <translation>Les données d'analyse de ce résultat sont illisibles ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>成功</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>保存成功</source>
+        <translation>Enregistrement réussi</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <source>保存失败</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="60" />
+        <source>打印</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <source>请勾选打印报告</source>
+        <translation>Cochez les rapports à imprimer</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <source>确认打印吗？</source>
+        <translation>Imprimer maintenant ?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="61" />
+        <source>以下结果无法读取，未打印：%1</source>
+        <translation>Ces résultats sont illisibles et n'ont pas été imprimés : %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <source>该结果无法读取，未生成报告</source>
+        <translation>Ce résultat est illisible ; aucun rapport n'a été créé.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="82" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="101" />
+        <source>Save Text</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="94" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="113" />
+        <source>文件无法写入，请检查路径或关闭正在使用该文件的程序：%1</source>
+        <translation>Impossible d'écrire le fichier. Vérifiez le chemin ou fermez le programme qui l'utilise : %1</translation>
+    </message>
+</context>
+<context>
     <name>T</name>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="193" />

@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
+        <source>失败</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <source>该结果已无法读取，未保存</source>
+        <translation>Questo risultato non è più leggibile; nulla è stato salvato.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <source>该结果的检测数据无法读取，未保存</source>
+        <translation>I dati del test di questo risultato non sono leggibili; nulla è stato salvato.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>成功</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>保存成功</source>
+        <translation>Salvataggio riuscito</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="60" />
+        <source>打印</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <source>请勾选打印报告</source>
+        <translation>Selezionare i referti da stampare</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <source>确认打印吗？</source>
+        <translation>Stampare ora?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="61" />
+        <source>以下结果无法读取，未打印：%1</source>
+        <translation>Questi risultati non sono leggibili e non sono stati stampati: %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <source>该结果无法读取，未生成报告</source>
+        <translation>Questo risultato non è leggibile; nessun referto generato.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="82" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="101" />
+        <source>Save Text</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="94" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="113" />
+        <source>文件无法写入，请检查路径或关闭正在使用该文件的程序：%1</source>
+        <translation>Impossibile scrivere il file. Verificare il percorso o chiudere il programma che lo tiene aperto: %1</translation>
+    </message>
+</context>
+<context>
     <name>T</name>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="193" />

@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <source>该结果已无法读取，未保存</source>
+        <translation>Этот результат больше не читается; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <source>该结果的检测数据无法读取，未保存</source>
+        <translation>Данные анализа этого результата не читаются; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>成功</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>保存成功</source>
+        <translation>Успешно сохранено</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="60" />
+        <source>打印</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <source>请勾选打印报告</source>
+        <translation>Отметьте отчёты для печати</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <source>确认打印吗？</source>
+        <translation>Печатать?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="61" />
+        <source>以下结果无法读取，未打印：%1</source>
+        <translation>Эти результаты не читаются и не напечатаны: %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <source>该结果无法读取，未生成报告</source>
+        <translation>Этот результат не читается; отчёт не создан.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="82" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="101" />
+        <source>Save Text</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="94" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="113" />
+        <source>文件无法写入，请检查路径或关闭正在使用该文件的程序：%1</source>
+        <translation>Не удаётся записать файл. Проверьте путь или закройте программу, использующую файл: %1</translation>
+    </message>
+</context>
+<context>
     <name>T</name>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="193" />
