@@ -157,7 +157,10 @@ bool SimPty::placeLink(QString* error)
 {
     const QByteArray target = QFile::encodeName(m_slavePath);
     const QByteArray link = QFile::encodeName(m_linkPath);
-    const QByteArray tmp = link + ".new" + QByteArray::number(qint64(::getpid()));
+    // Made under a hidden name, which no scanner lists, then moved over the link.
+    const QFileInfo fi(m_linkPath);
+    const QByteArray tmp = QFile::encodeName(fi.absolutePath() + QStringLiteral("/.") + fi.fileName()
+                                             + QStringLiteral(".new%1").arg(qint64(::getpid())));
     ::unlink(tmp.constData());
     if (::symlink(target.constData(), tmp.constData()) != 0 || ::rename(tmp.constData(), link.constData()) != 0) {
         if (error)
