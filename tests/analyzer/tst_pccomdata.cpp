@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -78,13 +79,33 @@ bool closeLink()
     return QTest::qWaitFor([&] { return !link->isPortOpen() && !link->isPortInUse(); }, 10000);
 }
 
+// The link's replies as a window receives them: queued into this (the GUI) thread. (A signal
+// spy would record them on the reading thread, where one may come before the spy waits.)
+struct Replies : QObject
+{
+    Replies()
+    {
+        PcComData* link = PcComData::getInstance();
+        connect(link, &PcComData::sendmachineid, this, [this](const QString& id) { ids << id; });
+        connect(link, &PcComData::sendresultSize, this, [this](int n) { sizes << n; });
+    }
+    bool waitIds(int n) { return QTest::qWaitFor([&] { return ids.size() >= n; }, 10000); }
+    bool waitSizes(int n) { return QTest::qWaitFor([&] { return sizes.size() >= n; }, 10000); }
+    QStringList ids;
+    QList<int> sizes;
+};
+
 // Plays the main window's part of the record run: ask for the next record until the last.
 struct RecordCollector : QObject
 {
     RecordCollector(int last) : last(last)
     {
+        // Emitted on a thread of the link, so that a window's slot runs queued.
+        connect(PcComData::getInstance(), &PcComData::sendresultQuery, this, [this](const QJsonObject&) {
+            if (QThread::currentThread() == qApp->thread())
+                emittedOnGuiThread = true;
+        }, Qt::DirectConnection);
         connect(PcComData::getInstance(), &PcComData::sendresultQuery, this, [this](const QJsonObject& r) {
-            onGuiThread = onGuiThread && QThread::currentThread() == qApp->thread();
             records.append(r);
             if (r.value("rowid").toInt() < this->last)
                 PcComData::getInstance()->sendData("**AA##");
@@ -99,7 +120,7 @@ struct RecordCollector : QObject
     }
     int last;
     QList<QJsonObject> records;
-    bool onGuiThread = true;
+    std::atomic<bool> emittedOnGuiThread{false};
 };
 
 QList<int> range(int a, int b)
@@ -123,23 +144,26 @@ private slots:
         Analyzer a(options(7));
         QVERIFY(a.ok);
         PcComData* link = PcComData::getInstance();
-        QSignalSpy ids(link, &PcComData::sendmachineid);
-        QSignalSpy sizes(link, &PcComData::sendresultSize);
-        bool onGui = true;
+        Replies r;
+        std::atomic<bool> emittedOnGui{false};
         QObject ctx;
-        connect(link, &PcComData::sendmachineid, &ctx,
-                [&] { onGui = onGui && QThread::currentThread() == qApp->thread(); });
+        auto onGui = [&] {
+            if (QThread::currentThread() == qApp->thread())
+                emittedOnGui = true;
+        };
+        connect(link, &PcComData::sendmachineid, &ctx, onGui, Qt::DirectConnection);
+        connect(link, &PcComData::sendresultSize, &ctx, onGui, Qt::DirectConnection);
 
         QVERIFY(openLink(a.port()));
         QVERIFY(link->isPortOpen());
         link->sendData(kMachineId);
-        QVERIFY(ids.wait(10000));
-        QCOMPARE(ids.at(0).at(0).toString(), QString("CDSIM0001"));
-        QVERIFY(onGui); // queued into the GUI thread
+        QVERIFY(r.waitIds(1));
+        QCOMPARE(r.ids.at(0), QString("CDSIM0001"));
         link->sendData(kSize);
-        QVERIFY(sizes.wait(10000));
-        QCOMPARE(sizes.at(0).at(0).toInt(), 7);
-        QCOMPARE(ids.size(), 1);
+        QVERIFY(r.waitSizes(1));
+        QCOMPARE(r.sizes.at(0), 7);
+        QCOMPARE(r.ids.size(), 1);
+        QVERIFY(!emittedOnGui); // on the reading thread, so a window's slots run queued
     }
 
     void runOfRecordsArrivesWholeAndInOrder()
@@ -156,7 +180,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return c.records.size() >= 8; }, 10000));
         QTest::qWait(300);
         QCOMPARE(c.rowids(), range(1, 8));
-        QVERIFY(c.onGuiThread);
+        QVERIFY(!c.emittedOnGuiThread);
         for (const QJsonObject& r : c.records)
             QCOMPARE(r, a.sim.result(r.value("rowid").toInt()));
     }
@@ -195,10 +219,10 @@ private slots:
         QVERIFY2(took <= PcComData::ReadIntervalMs + 250, qPrintable(QString::number(took)));
         QVERIFY(!link->isPortInUse());
         // A closed port takes no frames and emits nothing.
-        QSignalSpy ids(link, &PcComData::sendmachineid);
+        Replies r;
         link->sendData(kMachineId);
         QTest::qWait(400);
-        QCOMPARE(ids.size(), 0);
+        QCOMPARE(r.ids.size(), 0);
     }
 
     void reconnectRightAfterStopKeepsTheNewConnection()
@@ -213,10 +237,10 @@ private slots:
         QTest::qWait(2 * PcComData::ReadIntervalMs + 100);
         QVERIFY(link->isPortOpen());
         QVERIFY(link->isPortInUse());
-        QSignalSpy sizes(link, &PcComData::sendresultSize);
+        Replies r;
         link->sendData(kSize);
-        QVERIFY(sizes.wait(10000));
-        QCOMPARE(sizes.at(0).at(0).toInt(), 2);
+        QVERIFY(r.waitSizes(1));
+        QCOMPARE(r.sizes.at(0), 2);
     }
 
     void staleRepliesOfAnEarlierConnectionAreDiscarded()
@@ -226,16 +250,16 @@ private slots:
         Analyzer a(o);
         QVERIFY(a.ok);
         PcComData* link = PcComData::getInstance();
-        QSignalSpy ids(link, &PcComData::sendmachineid);
+        Replies r;
         QVERIFY(openLink(a.port()));
         link->sendData(kMachineId);
         QVERIFY(closeLink());
         QTest::qWait(700); // the late reply lands while the port is closed
         QVERIFY(openLink(a.port()));
         QTest::qWait(700);
-        QCOMPARE(ids.size(), 0);
+        QCOMPARE(r.ids.size(), 0);
         link->sendData(kMachineId);
-        QVERIFY(ids.wait(10000));
+        QVERIFY(r.waitIds(1));
     }
 
     void openFailuresLeaveThePortFree()
@@ -275,11 +299,11 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !link->isPortOpen() && !link->isPortInUse(); }, 10000));
         // The analyzer is back behind the same name.
         QVERIFY(QTest::qWaitFor([&] { return PortScanner::canOpen(a.port()); }, 10000));
-        QSignalSpy sizes(link, &PcComData::sendresultSize);
+        Replies r;
         QVERIFY(openLink(a.port()));
         link->sendData(kSize);
-        QVERIFY(sizes.wait(10000));
-        QCOMPARE(sizes.at(0).at(0).toInt(), 3);
+        QVERIFY(r.waitSizes(1));
+        QCOMPARE(r.sizes.at(0), 3);
     }
 
     void scannerListsTheSimulatorAndPausesWhileAPortIsOpen()
@@ -299,7 +323,10 @@ private slots:
         QList<qint64> passes;
         QElapsedTimer clock;
         clock.start();
+        std::atomic<bool> scanOnGui{false};
         connect(link, &PcComData::slgnalUpdateComItem, &ctx, [&](const QStringList&) {
+            if (QThread::currentThread() == qApp->thread())
+                scanOnGui = true;
             QMutexLocker lock(&passMutex);
             passes << clock.elapsed();
         }, Qt::DirectConnection);
@@ -343,6 +370,7 @@ private slots:
         QCOMPARE(passCount(), passesWhenStopped);
         QCOMPARE(lists.size(), 0);
 
+        QVERIFY(!scanOnGui); // the scanner's own thread
         // Passes came no more often than once a second (however late they were delivered).
         QMutexLocker lock(&passMutex);
         for (int i = 1; i < passes.size(); ++i)
