@@ -84,7 +84,6 @@ PanelChkRecord readChkRecord(const RowReader& r)
     rec.state = r.number("state", 1);
     rec.Errcode = r.text("Errcode");
     rec.status = r.number("status", 1);
-    rec.birthday = r.text("birthday");
     rec.testType = r.number("testType", 0);
     rec.QcLot = r.text("QcLot");
     rec.aiResult = r.text("aiResult");
@@ -101,8 +100,7 @@ PanelChkRecord readChkRecord(const RowReader& r)
     rec.division = jsonText(info, "division");
     rec.number = jsonText(info, "number");
     rec.sampleid = jsonText(info, "id");
-    if (info.contains(QLatin1String("birthday")))
-        rec.birthday = jsonText(info, "birthday");
+    rec.birthday = jsonText(info, "birthday");
     return rec;
 }
 
@@ -126,7 +124,9 @@ PanelQcResult readQcResult(const RowReader& r)
     return rec;
 }
 
-bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out)
+// Runs a prepared select and appends one record per row, read by `readRow`.
+template <typename Record>
+bool runSelect(QSqlQuery& query, const char* where, QVector<Record>* out, Record (*readRow)(const RowReader&))
 {
     if (!query.exec()) {
         logSqlError(where, query);
@@ -135,23 +135,37 @@ bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* 
     if (out) {
         const RowReader reader(query);
         while (query.next())
-            out->append(readChkRecord(reader));
+            out->append(readRow(reader));
     }
     return true;
 }
 
+bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out)
+{
+    return runSelect(query, where, out, &readChkRecord);
+}
+
 bool runQcSelect(QSqlQuery& query, const char* where, QVector<PanelQcResult>* out)
 {
-    if (!query.exec()) {
-        logSqlError(where, query);
-        return false;
-    }
-    if (out) {
-        const RowReader reader(query);
-        while (query.next())
-            out->append(readQcResult(reader));
-    }
-    return true;
+    return runSelect(query, where, out, &readQcResult);
+}
+
+// Binds the stored fields of a QC result in the order of the insert and update statements.
+void bindQcFields(QSqlQuery& query, const PanelQcResult& r)
+{
+    query.addBindValue(sqlDateTime(r.chkdatetime));
+    query.addBindValue(r.QcProduct);
+    query.addBindValue(r.QcLot);
+    query.addBindValue(r.division);
+    query.addBindValue(r.result);
+    query.addBindValue(r.panelid);
+    query.addBindValue(r.panelindex);
+    query.addBindValue(r.panellot);
+    query.addBindValue(r.machineid);
+    query.addBindValue(r.inspectorname);
+    query.addBindValue(r.reviewername);
+    query.addBindValue(r.Errcode);
+    query.addBindValue(r.patientinfo);
 }
 
 // Runs one prepared statement per id inside a transaction; everything or nothing.
@@ -236,19 +250,7 @@ bool Indexdb::insertQcResult(PanelQcResult& record)
         "insert into PanelQcResult ('chkdatetime','QcProduct','QcLot','division','result','panelid','panelindex',"
         "'panellot','machineid','inspectorname','reviewername','show','Errcode','patientinfo') "
         "values(?,?,?,?,?,?,?,?,?,?,?,1,?,?)"));
-    query.addBindValue(sqlDateTime(record.chkdatetime));
-    query.addBindValue(record.QcProduct);
-    query.addBindValue(record.QcLot);
-    query.addBindValue(record.division);
-    query.addBindValue(record.result);
-    query.addBindValue(record.panelid);
-    query.addBindValue(record.panelindex);
-    query.addBindValue(record.panellot);
-    query.addBindValue(record.machineid);
-    query.addBindValue(record.inspectorname);
-    query.addBindValue(record.reviewername);
-    query.addBindValue(record.Errcode);
-    query.addBindValue(record.patientinfo);
+    bindQcFields(query, record);
     if (!query.exec()) {
         logSqlError("Indexdb::insertQcResult", query);
         return false;
@@ -370,7 +372,11 @@ bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
 int Indexdb::countByMachine(const QString& machineId)
 {
     QSqlQuery query(m_sqlDatabase);
-    query.prepare(QStringLiteral("select (select count(*) from PanelChkResult where machineid = ?) + "
+    // A QC run moved to the QC table at start-up stays behind with status 0 and its results:
+    // count it once. (A run without results is never listed, hence never moved.)
+    query.prepare(QStringLiteral("select (select count(*) from PanelChkResult where machineid = ? and "
+                                 "not (ifnull(testType, 0) = 1 and ifnull(status, 1) = 0 "
+                                 "and ifnull(testresults, '') <> '')) + "
                                  "(select count(*) from PanelQcResult where machineid = ?)"));
     query.addBindValue(machineId);
     query.addBindValue(machineId);
@@ -479,19 +485,7 @@ bool Indexdb::updateQcResult(const PanelQcResult& r)
         "update PanelQcResult set chkdatetime=?, QcProduct=?, QcLot=?, division=?, result=?, panelid=?, "
         "panelindex=?, panellot=?, machineid=?, inspectorname=?, reviewername=?, Errcode=?, patientinfo=? "
         "where id=?"));
-    query.addBindValue(sqlDateTime(r.chkdatetime));
-    query.addBindValue(r.QcProduct);
-    query.addBindValue(r.QcLot);
-    query.addBindValue(r.division);
-    query.addBindValue(r.result);
-    query.addBindValue(r.panelid);
-    query.addBindValue(r.panelindex);
-    query.addBindValue(r.panellot);
-    query.addBindValue(r.machineid);
-    query.addBindValue(r.inspectorname);
-    query.addBindValue(r.reviewername);
-    query.addBindValue(r.Errcode);
-    query.addBindValue(r.patientinfo);
+    bindQcFields(query, r);
     query.addBindValue(r.id);
     if (!query.exec()) {
         logSqlError("Indexdb::updateQcResult", query);

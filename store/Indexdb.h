@@ -32,7 +32,8 @@ public:
     bool queryLive(QVector<PanelChkRecord>* out);
     // Live sample results matching the filter, newest first.
     bool queryByFilter(const QueryFilter& filter, QVector<PanelChkRecord>* out);
-    // Rows of this machine in PanelChkResult plus PanelQcResult; -1 on failure.
+    // Results of this machine in PanelChkResult plus PanelQcResult (a QC run moved to the QC
+    // table counts once); -1 on failure.
     int countByMachine(const QString& machineId);
     // Sets the state of the given results (0 soft delete, 1 restore) in one transaction.
     bool setState(const QList<int>& ids, int state);

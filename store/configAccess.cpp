@@ -37,65 +37,59 @@ bool configAccess::openConfig(const char* caller)
     return false;
 }
 
-QString configAccess::getConfig(const QString& key)
+QString configAccess::readConfigRwText(const char* caller, const char* sql, const QString& key)
 {
-    if (!openConfigRw("configAccess::getConfig"))
+    if (!openConfigRw(caller))
         return QString();
     QSqlQuery query(dataAccess::getInstance()->database(kConfigRw));
-    query.prepare(QStringLiteral("select valueStr from config where keyName=?"));
+    query.prepare(QLatin1String(sql));
     query.addBindValue(key);
     if (!query.exec()) {
-        logSqlError("configAccess::getConfig", query);
+        logSqlError(caller, query);
         return QString();
     }
     return query.next() ? query.value(0).toString() : QString();
+}
+
+bool configAccess::execConfigRw(const char* caller, const char* sql, const QVariantList& values)
+{
+    if (!openConfigRw(caller))
+        return false;
+    QSqlQuery query(dataAccess::getInstance()->database(kConfigRw));
+    query.prepare(QLatin1String(sql));
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        logSqlError(caller, query);
+        return false;
+    }
+    return true;
+}
+
+QString configAccess::getConfig(const QString& key)
+{
+    return readConfigRwText("configAccess::getConfig", "select valueStr from config where keyName=?", key);
 }
 
 bool configAccess::setConfig(const QString& key, const QString& value)
 {
-    if (!openConfigRw("configAccess::setConfig"))
-        return false;
-    QSqlQuery query(dataAccess::getInstance()->database(kConfigRw));
-    query.prepare(QStringLiteral("INSERT INTO config (keyName, valueStr, notes) values (?, ?, ?) "
-                                 "ON CONFLICT(keyName) DO UPDATE SET valueStr = excluded.valueStr;"));
-    query.addBindValue(key);
-    query.addBindValue(value);
-    query.addBindValue(QString(QLatin1String("")));
-    if (!query.exec()) {
-        logSqlError("configAccess::setConfig", query);
-        return false;
-    }
-    return true;
+    return execConfigRw("configAccess::setConfig",
+                        "INSERT INTO config (keyName, valueStr, notes) values (?, ?, ?) "
+                        "ON CONFLICT(keyName) DO UPDATE SET valueStr = excluded.valueStr;",
+                        {key, value, QString(QLatin1String(""))});
 }
 
 QString configAccess::getPasswd(const QString& name)
 {
-    if (!openConfigRw("configAccess::getPasswd"))
-        return QString();
-    QSqlQuery query(dataAccess::getInstance()->database(kConfigRw));
-    query.prepare(QStringLiteral("select passwd from users where name=?"));
-    query.addBindValue(name);
-    if (!query.exec()) {
-        logSqlError("configAccess::getPasswd", query);
-        return QString();
-    }
-    return query.next() ? query.value(0).toString() : QString();
+    return readConfigRwText("configAccess::getPasswd", "select passwd from users where name=?", name);
 }
 
 bool configAccess::setPasswd(const QString& name, const QString& passwd)
 {
-    if (!openConfigRw("configAccess::setPasswd"))
-        return false;
-    QSqlQuery query(dataAccess::getInstance()->database(kConfigRw));
-    query.prepare(QStringLiteral("INSERT INTO users (name, passwd) values (?, ?) "
-                                 "ON CONFLICT(name) DO UPDATE SET passwd = excluded.passwd;"));
-    query.addBindValue(name);
-    query.addBindValue(passwd);
-    if (!query.exec()) {
-        logSqlError("configAccess::setPasswd", query);
-        return false;
-    }
-    return true;
+    return execConfigRw("configAccess::setPasswd",
+                        "INSERT INTO users (name, passwd) values (?, ?) "
+                        "ON CONFLICT(name) DO UPDATE SET passwd = excluded.passwd;",
+                        {name, passwd});
 }
 
 bool configAccess::clearRecordConfig()

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 
 // Configuration tables: "config_rw.db" (users, config) and "config.db" (QC, projectInfo,
@@ -37,6 +38,10 @@ private:
     configAccess() = default;
     bool openConfigRw(const char* caller);
     bool openConfig(const char* caller);
+    // First column of the first row of `sql` (one bound value) on "config_rw"; empty otherwise.
+    QString readConfigRwText(const char* caller, const char* sql, const QString& key);
+    // Runs `sql` with `values` bound on "config_rw". Returns whether it ran.
+    bool execConfigRw(const char* caller, const char* sql, const QVariantList& values);
 
     QMap<QString, QVector<double>> m_qcLimits;
     bool m_qcLoaded = false;

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 namespace {
@@ -22,20 +23,14 @@ struct Column
 struct Table
 {
     const char* name;
-    const char* create;
+    const char* key; // the key column with its type
     std::initializer_list<Column> columns;
 };
 
-// The current schema of the main databases. Columns are added in this order to an older table.
+// The current schema of the main databases. A missing table is created from its key and
+// columns; columns missing from an older table are added in this order.
 const Table kTables[] = {
-    {"PanelChkResult",
-     "CREATE TABLE PanelChkResult (id INTEGER PRIMARY KEY AUTOINCREMENT, chkdatetime TEXT, machineid TEXT, "
-     "panelid INTEGER DEFAULT 0, panelindex INTEGER DEFAULT 0, panellot INTEGER DEFAULT 0, patientinfo TEXT, "
-     "testresults TEXT, mastername TEXT DEFAULT '', speciesname TEXT DEFAULT '', animalsexname TEXT DEFAULT '', "
-     "sampletypename TEXT DEFAULT '', sendinspectorname TEXT DEFAULT '', sendinspectordate TEXT, sampletime TEXT, "
-     "inspectorname TEXT DEFAULT '', reviewername TEXT DEFAULT '', clinicalinformation TEXT DEFAULT '', "
-     "remark TEXT DEFAULT '', state INTEGER DEFAULT 1, Errcode TEXT DEFAULT '', status INTEGER DEFAULT 1, "
-     "birthday TEXT DEFAULT '', testType INTEGER DEFAULT 0, QcLot TEXT DEFAULT '', aiResult TEXT DEFAULT '')",
+    {"PanelChkResult", "id INTEGER PRIMARY KEY AUTOINCREMENT",
      {{"chkdatetime", "TEXT"}, {"machineid", "TEXT"}, {"panelid", "INTEGER DEFAULT 0"},
       {"panelindex", "INTEGER DEFAULT 0"}, {"panellot", "INTEGER DEFAULT 0"}, {"patientinfo", "TEXT"},
       {"testresults", "TEXT"}, {"mastername", "TEXT DEFAULT ''"}, {"speciesname", "TEXT DEFAULT ''"},
@@ -45,38 +40,47 @@ const Table kTables[] = {
       {"clinicalinformation", "TEXT DEFAULT ''"}, {"remark", "TEXT DEFAULT ''"}, {"state", "INTEGER DEFAULT 1"},
       {"Errcode", "TEXT DEFAULT ''"}, {"status", "INTEGER DEFAULT 1"}, {"birthday", "TEXT DEFAULT ''"},
       {"testType", "INTEGER DEFAULT 0"}, {"QcLot", "TEXT DEFAULT ''"}, {"aiResult", "TEXT DEFAULT ''"}}},
-    {"PanelQcResult",
-     "CREATE TABLE PanelQcResult (id INTEGER PRIMARY KEY AUTOINCREMENT, chkdatetime TEXT, QcProduct INTEGER DEFAULT 0, "
-     "QcLot TEXT DEFAULT '', division TEXT DEFAULT '', result TEXT, panelid INTEGER DEFAULT -1, "
-     "panelindex INTEGER DEFAULT -1, panellot TEXT DEFAULT '', machineid TEXT, inspectorname TEXT DEFAULT '', "
-     "reviewername TEXT DEFAULT '', \"show\" INTEGER DEFAULT 1, Errcode TEXT DEFAULT '', patientinfo TEXT DEFAULT '')",
+    {"PanelQcResult", "id INTEGER PRIMARY KEY AUTOINCREMENT",
      {{"chkdatetime", "TEXT"}, {"QcProduct", "INTEGER DEFAULT 0"}, {"QcLot", "TEXT DEFAULT ''"},
       {"division", "TEXT DEFAULT ''"}, {"result", "TEXT"}, {"panelid", "INTEGER DEFAULT -1"},
       {"panelindex", "INTEGER DEFAULT -1"}, {"panellot", "TEXT DEFAULT ''"}, {"machineid", "TEXT"},
       {"inspectorname", "TEXT DEFAULT ''"}, {"reviewername", "TEXT DEFAULT ''"}, {"show", "INTEGER DEFAULT 1"},
       {"Errcode", "TEXT DEFAULT ''"}, {"patientinfo", "TEXT DEFAULT ''"}}},
-    {"user", "CREATE TABLE user (id INTEGER PRIMARY KEY AUTOINCREMENT, devicename TEXT, devicepassword TEXT)",
-     {{"devicename", "TEXT"}, {"devicepassword", "TEXT"}}},
-    {"clinical",
-     "CREATE TABLE clinical (id INTEGER PRIMARY KEY AUTOINCREMENT, projectname TEXT, projectvalue TEXT, remark TEXT)",
+    {"user", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"devicename", "TEXT"}, {"devicepassword", "TEXT"}}},
+    {"clinical", "id INTEGER PRIMARY KEY AUTOINCREMENT",
      {{"projectname", "TEXT"}, {"projectvalue", "TEXT"}, {"remark", "TEXT"}}},
-    {"referencevalue",
-     "CREATE TABLE referencevalue (projectid INTEGER PRIMARY KEY, projectname TEXT, projectchnname TEXT)",
-     {{"projectname", "TEXT"}, {"projectchnname", "TEXT"}}},
-    {"animalsex", "CREATE TABLE animalsex (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
-    {"clinicaldiagnosis", "CREATE TABLE clinicaldiagnosis (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
-     {{"name", "TEXT"}}},
-    {"division", "CREATE TABLE division (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
-    {"inspectremark", "CREATE TABLE inspectremark (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
-     {{"name", "TEXT"}}},
-    {"inspector", "CREATE TABLE inspector (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
-    {"projectname", "CREATE TABLE projectname (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
-     {{"name", "TEXT"}}},
-    {"reviewer", "CREATE TABLE reviewer (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
-    {"sampletype", "CREATE TABLE sampletype (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
-    {"sendinspector", "CREATE TABLE sendinspector (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)",
-     {{"name", "TEXT"}}},
-    {"species", "CREATE TABLE species (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT)", {{"name", "TEXT"}}},
+    {"referencevalue", "projectid INTEGER PRIMARY KEY", {{"projectname", "TEXT"}, {"projectchnname", "TEXT"}}},
+    {"animalsex", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"clinicaldiagnosis", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"division", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"inspectremark", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"inspector", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"projectname", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"reviewer", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"sampletype", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"sendinspector", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+    {"species", "id INTEGER PRIMARY KEY AUTOINCREMENT", {{"name", "TEXT"}}},
+};
+
+QString createSql(const Table& t)
+{
+    QStringList parts{QLatin1String(t.key)};
+    for (const Column& c : t.columns)
+        parts << QStringLiteral("\"%1\" %2").arg(QLatin1String(c.name), QLatin1String(c.type));
+    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(QLatin1String(t.name), parts.join(QStringLiteral(", ")));
+}
+
+// QC runs that an import left among the sample results (live rows of testType 1) are copied to
+// the QC table; the sample row stays with status 0, so that it is listed once and still counts
+// for the import's row offset.
+const char* const kMoveQcRuns[] = {
+    "INSERT INTO PanelQcResult (chkdatetime, QcProduct, QcLot, division, result, panelid, panelindex, panellot, "
+    "machineid, inspectorname, reviewername, \"show\", Errcode, patientinfo) "
+    "SELECT chkdatetime, 0, ifnull(QcLot, ''), ifnull(speciesname, ''), testresults, panelid, panelindex, "
+    "ifnull(CAST(panellot AS TEXT), ''), machineid, ifnull(inspectorname, ''), ifnull(reviewername, ''), 1, "
+    "ifnull(Errcode, ''), ifnull(patientinfo, '') "
+    "FROM PanelChkResult WHERE testType = 1 AND state = 1 AND status = 1 ORDER BY id",
+    "UPDATE PanelChkResult SET status = 0 WHERE testType = 1 AND state = 1 AND status = 1",
 };
 
 const char* const kIndexes[] = {
@@ -102,7 +106,7 @@ bool runUpgrade(QSqlDatabase& db)
     for (const Table& t : kTables) {
         const QString name = QLatin1String(t.name);
         if (!tables.contains(name.toLower())) {
-            if (!query.exec(QLatin1String(t.create))) {
+            if (!query.exec(createSql(t))) {
                 logSqlError("dbHelper::upgradeSchema", query);
                 return false;
             }
@@ -129,6 +133,14 @@ bool runUpgrade(QSqlDatabase& db)
             qDebug() << "dbHelper::upgradeSchema add column" << name << c.name;
         }
     }
+    for (const char* sql : kMoveQcRuns) {
+        if (!query.exec(QLatin1String(sql))) {
+            logSqlError("dbHelper::upgradeSchema", query);
+            return false;
+        }
+    }
+    if (query.numRowsAffected() > 0)
+        qDebug() << "dbHelper::upgradeSchema QC runs moved to PanelQcResult:" << query.numRowsAffected();
     for (const char* sql : kIndexes) {
         if (!query.exec(QLatin1String(sql))) {
             logSqlError("dbHelper::upgradeSchema", query);
@@ -165,6 +177,8 @@ bool dbHelper::openDatabase()
         }
         QSqlDatabase::removeDatabase(conn);
     }
+    // A missing file would be created empty, and every result stored later would be lost.
+    copyFileIfMissing(QStringLiteral(":/DB/Chinese/") + fileName, fileName);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(fileName);
     if (!db.open()) {

@@ -10,7 +10,8 @@ public:
     static dbHelper* getInstance();
 
     // Opens the main database named by the acquisition mode ("./saveFile/database.ini",
-    // systemCfg/get: "3" network, else serial). Returns whether it opened.
+    // systemCfg/get: "3" network, else serial), seeding a missing file from the built-in copy.
+    // Returns whether it opened.
     bool openDatabase();
     // Closes the main database.
     void close();

@@ -3,6 +3,7 @@
 #include "configAccess.h"
 
 #include <QFile>
+#include <QDir>
 #include <QtTest>
 
 // Key/value settings, the administrator password and the QC limits of the configuration files.
@@ -104,6 +105,18 @@ private slots:
         for (const char* code : {"TP", "ALB", "GLOB", "ALT", "AST", "ALP", "GGT", "TBIL", "DBIL", "BUN", "CRE",
                                  "GLU", "CHOL", "TG", "Ca", "P", "AMY", "CK", "LDH"})
             QVERIFY2(codes.contains(code), code);
+    }
+
+    void unopenableConfigRwGivesEmptyAndLog()
+    {
+        QVERIFY(QDir().mkdir("config_rw.db"));
+        LogCapture log;
+        QCOMPARE(cfg()->getConfig("islogin"), QString());
+        QVERIFY(log.contains("configAccess::getConfig DB_CONFIG_RW.open"));
+        QVERIFY(!cfg()->setConfig("a", "b"));
+        QVERIFY(log.contains("configAccess::setConfig DB_CONFIG_RW.open"));
+        QCOMPARE(cfg()->getPasswd("admin"), QString());
+        QVERIFY(log.contains("configAccess::getPasswd DB_CONFIG_RW.open"));
     }
 
     void damagedConfigFilesGiveEmptyAndLog()

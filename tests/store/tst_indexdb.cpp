@@ -151,6 +151,7 @@ private slots:
     void updateDataWritesCaseFieldsAndReportsMissingRow()
     {
         PanelChkRecord in = sample("QV-1", kDay, "旺财", "TP");
+        in.birthday = "2021-03-04";
         QVERIFY(m_db.insertData(in));
         QVector<PanelChkRecord> out;
         QVERIFY(m_db.queryLive(&out));
@@ -170,6 +171,13 @@ private slots:
         QVERIFY(out[0].sampletime.isNull());
         QCOMPARE(out[0].remark, QString("复查"));
 
+        // The birthday follows the patient information: a cleared birthday stays cleared.
+        r.patientinfo = R"({"name":"旺财","age":1100})";
+        QVERIFY(m_db.updateData(r));
+        out.clear();
+        QVERIFY(m_db.queryById(QString::number(r.id), &out));
+        QCOMPARE(out.value(0).birthday, QString());
+
         PanelChkRecord ghost = r;
         ghost.id = r.id + 100;
         QVERIFY(!m_db.updateData(ghost));
@@ -179,12 +187,14 @@ private slots:
     {
         PanelChkRecord in = sample("QV-1", kDay, "x", "TP");
         in.patientinfo = "{not json";
+        in.birthday = "2021-03-04";
         QVERIFY(m_db.insertData(in));
         LogCapture log;
         QVector<PanelChkRecord> out;
         QVERIFY(m_db.queryLive(&out));
         QCOMPARE(out.size(), 1);
         QVERIFY(out[0].name.isEmpty());
+        QVERIFY(out[0].birthday.isEmpty());
         QCOMPARE(out[0].patientinfo, QString("{not json"));
         QVERIFY(log.contains("数据解析有误"));
     }

@@ -22,7 +22,13 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(dbHelper::prepareMainDatabases());
+        {
+            // The seeds already have the schema that the upgrade brings.
+            LogCapture log;
+            QVERIFY(dbHelper::prepareMainDatabases());
+            QVERIFY2(!log.contains("create table") && !log.contains("add column"),
+                     qPrintable(log.lines().join('\n')));
+        }
         for (const char* name : {"database.db2", "database.db3"}) {
             QVERIFY2(QFile::exists(name), name);
             QVERIFY(QFileInfo(name).isWritable());
@@ -104,6 +110,67 @@ private slots:
         QCOMPARE(qc[0].QcLot, QString("L2023"));
     }
 
+    void upgradeMovesLiveQcRunsToQcTableOnce()
+    {
+        TempWorkDir dir;
+        QVERIFY(dbHelper::prepareMainDatabases());
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        Indexdb db;
+        PanelChkRecord r;
+        r.chkdatetime = QDateTime(QDate(2024, 6, 1), QTime(9, 0));
+        r.machineid = "QV9";
+        r.panelid = 7;
+        r.panelindex = 21;
+        r.panellot = 2401;
+        r.patientinfo = R"({"name":"质控","division":2})";
+        r.testresults = R"([{"N":"TP","I":[60,0,0,58,0,"g/L"]}])";
+        r.speciesname = "2";
+        r.Errcode = "0004";
+        r.QcLot = "QC-L1";
+        QVERIFY(db.insertData(r)); // a sample
+        r.testType = 1;
+        QVERIFY(db.insertData(r)); // a live QC run left among the samples
+        r.state = 0;
+        QVERIFY(db.insertData(r)); // a deleted QC run stays where it is
+        r.state = 1;
+        r.status = 0;
+        r.testresults.clear();
+        QVERIFY(db.insertData(r)); // an unlisted QC run without results stays too
+        QCOMPARE(db.countByMachine("QV9"), 4);
+        dbHelper::getInstance()->close();
+
+        for (int pass = 0; pass < 2; ++pass) {
+            QVERIFY(dbHelper::upgradeSchema("database.db2"));
+            QCOMPARE(sqlValue("database.db2", "select count(*) from PanelQcResult").toInt(), 1);
+        }
+        QCOMPARE(sqlValue("database.db2", "select status from PanelChkResult where id=2").toInt(), 0);
+
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        QVector<PanelQcResult> qc;
+        QVERIFY(db.queryQc(QcQueryFilter(), &qc));
+        QCOMPARE(qc.size(), 1);
+        QCOMPARE(qc[0].QcProduct, 0);
+        QCOMPARE(qc[0].QcLot, QString("QC-L1"));
+        QCOMPARE(qc[0].division, QString("2"));
+        QCOMPARE(qc[0].panelid, 7);
+        QCOMPARE(qc[0].panelindex, 21);
+        QCOMPARE(qc[0].panellot, QString("2401"));
+        QCOMPARE(qc[0].machineid, QString("QV9"));
+        QCOMPARE(qc[0].chkdatetime, r.chkdatetime);
+        QCOMPARE(qc[0].result, QString(R"([{"N":"TP","I":[60,0,0,58,0,"g/L"]}])"));
+        QCOMPARE(qc[0].Errcode, QString("0004"));
+        QCOMPARE(qc[0].patientinfo, r.patientinfo);
+        // The result list no longer shows it; every row still counts once.
+        QVector<PanelChkRecord> live;
+        QVERIFY(db.queryLive(&live));
+        QCOMPARE(live.size(), 1);
+        QCOMPARE(live[0].testType, 0);
+        QCOMPARE(db.countByMachine("QV9"), 4);
+        QVector<PanelChkRecord> all;
+        QVERIFY(db.queryAllByMachine(QueryFilter{QDateTime(), QDateTime(), {}, {}, {}, {}, {}, "QV9"}, &all));
+        QCOMPARE(all.size(), 4);
+    }
+
     void damagedFilesFailWithLogLine()
     {
         TempWorkDir dir;
@@ -134,7 +201,11 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(dbHelper::prepareMainDatabases());
-        QVERIFY(dbHelper::getInstance()->openDatabase());
+        {
+            LogCapture log;
+            QVERIFY(dbHelper::getInstance()->openDatabase());
+            QVERIFY(log.contains("start") && log.contains("database.db2"));
+        }
         QCOMPARE(QFileInfo(QSqlDatabase::database().databaseName()).fileName(), QString("database.db2"));
         {
             QDir().mkpath("saveFile");
@@ -150,6 +221,14 @@ private slots:
         QVERIFY(Indexdb().insertData(r));
         QCOMPARE(sqlValue("database.db3", "select count(*) from PanelChkResult").toInt(), 1);
         QCOMPARE(sqlValue("database.db2", "select count(*) from PanelChkResult").toInt(), 0);
+
+        // A main database removed while the program runs comes back from the seed, not as an
+        // empty file that cannot store a result.
+        dbHelper::getInstance()->close();
+        QVERIFY(QFile::remove("database.db3"));
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        QVERIFY(Indexdb().insertData(r));
+        QCOMPARE(sqlValue("database.db3", "select count(*) from PanelChkResult").toInt(), 1);
     }
 };
 
