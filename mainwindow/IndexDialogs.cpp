@@ -129,7 +129,8 @@ void Index::on_pushButton_12_clicked()
     connect(m_settingDialog, SIGNAL(signal_speciesUI()), this, SLOT(slot_speciesUI()));
     connect(m_settingDialog, SIGNAL(signal_languageUI()), this, SLOT(slot_languageUI()));
     connect(m_settingDialog, SIGNAL(signal_dbresourceUI()), this, SLOT(slot_dbresourceUI()));
-    connect(m_settingDialog, SIGNAL(signal_printpreviewUI()), this, SLOT(slot_printpreviewUI()));
+    // The print-settings button emits two signals; only one opens the print settings.
+    connect(m_settingDialog, SIGNAL(printpreview()), this, SLOT(slot_printpreviewUI()));
     connect(m_settingDialog, SIGNAL(signal_updateCaseInfo()), this, SLOT(slotUpdateCaseInfo()));
     m_settingDialog->setWindowTitle(tr("系统设置"));
     m_settingDialog->exec();
@@ -257,6 +258,7 @@ void Index::slot_languageUI()
 #ifdef HAVE_LANGUAGE
     runOwned(this, m_language);
 #endif
+    initComboBox();
 }
 
 void Index::slot_dbresourceUI()
