@@ -237,6 +237,8 @@ private:
     void writePrintDefaults();
     void requestUpdateDescription();
     void refreshQcTab();
+    // Report commands helper (IndexReport.cpp).
+    void exportCurrentReport(const QString& filter, bool excel);
 
     QMenu* m_dataMenu = nullptr;
     // Requests of missing results sent again after a reply went astray, this transfer.

@@ -77,29 +77,20 @@ void Index::on_pushButton_2_clicked()
 
 void Index::on_pushButton_9_clicked()
 {
-    if (ui->tableWidget->selectedItems().isEmpty())
-        return;
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"),
-                                                      QStringLiteral("Text Files (*.pdf)"));
-    qDebug() << name;
-    if (name.isEmpty())
-        return;
-    chkReportPage page;
-    if (!buildReport(page, getCheckedIds(), QString())) {
-        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果无法读取，未生成报告"), 1, 0, true);
-        return;
-    }
-    if (!page.exportPdf(name))
-        MyMessageBox::showMyMessageBox(this, tr("失败"),
-                                       tr("文件无法写入，请检查路径或关闭正在使用该文件的程序：%1").arg(name), 1, 0, true);
+    exportCurrentReport(QStringLiteral("Text Files (*.pdf)"), false);
 }
 
 void Index::on_pushButton_excel_clicked()
 {
+    exportCurrentReport(QStringLiteral("Text Files (*.xlsx)"), true);
+}
+
+// The PDF and Excel commands: the current result's report to a file the user names.
+void Index::exportCurrentReport(const QString& filter, bool excel)
+{
     if (ui->tableWidget->selectedItems().isEmpty())
         return;
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"),
-                                                      QStringLiteral("Text Files (*.xlsx)"));
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
     qDebug() << name;
     if (name.isEmpty())
         return;
@@ -108,7 +99,7 @@ void Index::on_pushButton_excel_clicked()
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果无法读取，未生成报告"), 1, 0, true);
         return;
     }
-    if (!page.exportExcel(name))
+    if (!(excel ? page.exportExcel(name) : page.exportPdf(name)))
         MyMessageBox::showMyMessageBox(this, tr("失败"),
                                        tr("文件无法写入，请检查路径或关闭正在使用该文件的程序：%1").arg(name), 1, 0, true);
 }
