@@ -13,10 +13,6 @@
 #include "wgtQcReport.h"
 #include "qvHeaderView.h"
 
-#if __has_include("Rabbitmq.h")
-#include "Rabbitmq.h"
-#define HAVE_RABBITMQ 1
-#endif
 
 #include <QAction>
 #include <QDate>
@@ -55,9 +51,6 @@ Index::Index(QWidget* parent)
     ui->remark->hide();
     ui->tabWidget->setCurrentIndex(0);
 
-#ifdef HAVE_RABBITMQ
-    connect(Rabbitmq::getInstance(), SIGNAL(reciveRabbit()), this, SLOT(reciveReport_slot()));
-#endif
     connect(this, &Index::signal_F6, this, &Index::slot_F6, Qt::QueuedConnection);
     setLocaleByLanguage(getLanguage());
 
