@@ -31,6 +31,15 @@ QString percent(int value)
     return QStringLiteral("'%1%'").arg(value);
 }
 
+// A new row (no text, no attributes) at the end of the table.
+template <class Node>
+elementBase* appendRow(elementBase* table)
+{
+    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    table->m_children.append(row);
+    return row;
+}
+
 } // namespace
 
 template <class Node>
@@ -72,14 +81,12 @@ elementBase* reportFragments<Node>::createTable(const QVector<HtmlCell>& cells, 
         return table;
     columns = qMax(1, columns);
     const QString cellWidth = percent(100 / columns);
-    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    table->m_children.append(row);
+    elementBase* row = appendRow<Node>(table);
     int used = 0;
     for (const HtmlCell& cell : cells) {
         Attributes attributes = cell.attributes;
         if (used >= columns) {
-            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-            table->m_children.append(row);
+            row = appendRow<Node>(table);
             used = 0;
         }
         attributes.insert(QStringLiteral("width"), cellWidth);
@@ -113,13 +120,11 @@ elementBase* reportFragments<Node>::createFullWidthTable(const QVector<HtmlCell>
         return table;
     columns = qMax(1, columns);
     const QString cellWidth = percent(100 / columns);
-    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    table->m_children.append(row);
+    elementBase* row = appendRow<Node>(table);
     int used = 0;
     for (const HtmlCell& cell : cells) {
         if (used >= columns) {
-            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-            table->m_children.append(row);
+            row = appendRow<Node>(table);
             used = 0;
         }
         Attributes attributes = cell.attributes;
