@@ -85,34 +85,17 @@ QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const 
         const QString valueText = convertUnitValue(code, number(a, 0), unitMode);
         item.value = valueText.toDouble();
         item.resultText = valueText;
-        double lower = number(a, 3), upper = number(a, 4);
-        item.target = QString();
-        if (qcRun) {
-            item.target = convertUnitValue(code, number(a, 3), unitMode);
-            const QVector<double> limits = qcLimits ? qcLimits(code) : QVector<double>();
-            if (limits.size() >= 2) {
-                lower = limits.at(0);
-                upper = limits.at(1);
-            }
-        }
+        item.target = qcRun ? convertUnitValue(code, number(a, 3), unitMode) : QString();
+        double lower = 0, upper = 0;
+        ResultDetail::measuringLimits(a, code, qcRun, qcLimits, lower, upper);
         const int addType = o.value(QStringLiteral("addType")).toInt();
-        if (addType != 0) {
-            item.addType = addType;
-        } else {
-            item.addType = 0;
-            convertUnitLimits(code, unitMode, lower, upper);
-            // Without measuring limits (both 0) a value is never printed as "≥0".
-            const bool noLimits = lower == 0 && upper == 0;
-            if (!noLimits && item.value >= upper) {
-                item.resultText = QStringLiteral("≥") + QString::number(upper, 'g', 6);
-            } else if (item.value <= lower) {
-                item.resultText = resultLimitText(code, item.value, lower);
-            } else {
-                if (code == QLatin1String("TG"))
-                    tgValue = item.value;
-                else if (code == QLatin1String("LDL-C") && tgValue >= tgThreshold)
-                    item.resultText = QStringLiteral("---");
-            }
+        item.addType = addType;
+        if (addType == 0 && !ResultDetail::applyMeasuringLimits(code, unitMode, item.value, lower, upper,
+                                                                 item.resultText)) {
+            if (code == QLatin1String("TG"))
+                tgValue = item.value;
+            else if (code == QLatin1String("LDL-C") && tgValue >= tgThreshold)
+                item.resultText = QStringLiteral("---");
         }
         item.unit = unitOfProject(code, a.size() > 5 ? a.at(5).toString() : QString(), unitMode);
         double low = number(a, 1), high = number(a, 2);

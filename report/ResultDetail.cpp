@@ -182,24 +182,12 @@ QVector<ResultDetailRow> ResultDetail::buildRows(const QJsonArray& results, cons
         const bool noRange = number(a, 1) == 0 && number(a, 2) == 0;
         row.rangeText = noRange ? QString() : range;
 
-        double lower = number(a, 3), upper = number(a, 4);
-        if (qcRun) {
+        if (qcRun)
             row.targetText = convertUnitValue(code, number(a, 3), unitMode);
-            const QVector<double> limits = qcLimits ? qcLimits(code) : QVector<double>();
-            if (limits.size() >= 2) {
-                lower = limits.at(0);
-                upper = limits.at(1);
-            }
-        }
-        if (!row.addedByHand) {
-            convertUnitLimits(code, unitMode, lower, upper);
-            // Without measuring limits (both 0) a value is never shown as "≥0".
-            const bool noLimits = lower == 0 && upper == 0;
-            if (!noLimits && row.value >= upper)
-                row.valueText = QStringLiteral("≥") + QString::number(upper, 'g', 6);
-            else if (row.value <= lower)
-                row.valueText = resultLimitText(code, row.value, lower);
-        }
+        double lower = 0, upper = 0;
+        measuringLimits(a, code, qcRun, qcLimits, lower, upper);
+        if (!row.addedByHand)
+            applyMeasuringLimits(code, unitMode, row.value, lower, upper, row.valueText);
 
         if (!noRange) {
             if (row.value < low)
@@ -294,4 +282,34 @@ bool ResultDetail::isLimitText(const QString& text)
 {
     return text.contains(QStringLiteral("≥")) || text.contains(QStringLiteral("≤"))
            || text.contains(QStringLiteral("---"));
+}
+
+void ResultDetail::measuringLimits(const QJsonArray& entries, const QString& code, bool qcRun,
+                                   const QcLimits& qcLimits, double& lower, double& upper)
+{
+    lower = number(entries, 3);
+    upper = number(entries, 4);
+    if (!qcRun || !qcLimits)
+        return;
+    const QVector<double> limits = qcLimits(code);
+    if (limits.size() >= 2) {
+        lower = limits.at(0);
+        upper = limits.at(1);
+    }
+}
+
+bool ResultDetail::applyMeasuringLimits(const QString& code, int unitMode, double value, double& lower,
+                                        double& upper, QString& text)
+{
+    convertUnitLimits(code, unitMode, lower, upper);
+    const bool noLimits = lower == 0 && upper == 0;
+    if (!noLimits && value >= upper) {
+        text = QStringLiteral("≥") + QString::number(upper, 'g', 6);
+        return true;
+    }
+    if (value <= lower) {
+        text = resultLimitText(code, value, lower);
+        return true;
+    }
+    return false;
 }

@@ -47,6 +47,16 @@ public:
 
     static bool isLimitText(const QString& text);
 
+    // Measuring limits of an analyte in SI units: entries 3 and 4 of its "I" array, or for a
+    // QC run the QC limits when two are known for the code.
+    static void measuringLimits(const QJsonArray& entries, const QString& code, bool qcRun,
+                                const QcLimits& qcLimits, double& lower, double& upper);
+    // Converts the limits to the shown unit in place and, for a value at or beyond one of them,
+    // replaces text by the limit text ("≥" and the upper limit, or the lower-limit text).
+    // Returns true when text was replaced. Without limits (both 0) no "≥0" is ever shown.
+    static bool applyMeasuringLimits(const QString& code, int unitMode, double value, double& lower,
+                                     double& upper, QString& text);
+
     static const char* const BelowColor;   // "#00afd6"
     static const char* const AboveColor;   // "#eb1c30"
 };

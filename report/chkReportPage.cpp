@@ -128,6 +128,42 @@ QString nowText()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
 }
 
+QString asIs(const QString& text)
+{
+    return text;
+}
+
+// The nine patient and sample fields of the heading (options 5 to 13); prepare turns each value
+// into what the output takes (escaped for HTML, as is for the workbook).
+QVector<HtmlCell> headingFields(const ReportPatientInfo& p, const QString& ageText,
+                                QString (*prepare)(const QString&))
+{
+    return {
+        HtmlCell(5, QCoreApplication::translate("T", "科室：") + prepare(p.division)),
+        HtmlCell(6, QCoreApplication::translate("T", "患者编号：") + prepare(p.patientNumber)),
+        HtmlCell(7, QCoreApplication::translate("T", "姓名：") + prepare(p.patientName)),
+        HtmlCell(8, QCoreApplication::translate("T", "样本类型：") + prepare(p.sampleType)),
+        HtmlCell(9, QCoreApplication::translate("T", "性别：") + prepare(p.sex)),
+        HtmlCell(10, QCoreApplication::translate("T", "样本编号：") + prepare(p.sampleNumber)),
+        HtmlCell(11, QCoreApplication::translate("T", "年龄：") + prepare(ageText)),
+        HtmlCell(12, QCoreApplication::translate("T", "生日：") + prepare(p.birthday)),
+        HtmlCell(13, QCoreApplication::translate("T", "采样时间：") + prepare(p.sampleTime)),
+    };
+}
+
+// The people and times below the results (options 15 to 20).
+QVector<HtmlCell> peopleCells(const ReportPatientInfo& p, QString (*prepare)(const QString&))
+{
+    return {
+        HtmlCell(15, QCoreApplication::translate("T", "送检者") + QLatin1Char(':') + prepare(p.submitter)),
+        HtmlCell(16, QCoreApplication::translate("T", "检验者") + QLatin1Char(':') + prepare(p.tester)),
+        HtmlCell(17, QCoreApplication::translate("T", "审核者") + QLatin1Char(':') + prepare(p.reviewer)),
+        HtmlCell(18, QCoreApplication::translate("T", "送检时间：") + prepare(p.submitTime)),
+        HtmlCell(19, QCoreApplication::translate("T", "检验时间：") + prepare(p.testTime)),
+        HtmlCell(20, QCoreApplication::translate("T", "打印时间") + QLatin1Char(':') + nowText()),
+    };
+}
+
 } // namespace
 
 QString chkReportPage::buildBody(const QVector<ReportItem>& rows) const
@@ -189,15 +225,7 @@ QString chkReportPage::buildBody(const QVector<ReportItem>& rows) const
     append(root, createTable(serum, 3, 100));
 
     const ReportPatientInfo& p = patientInfo;
-    const QVector<HtmlCell> people{
-        HtmlCell(15, QCoreApplication::translate("T", "送检者") + QLatin1Char(':') + esc(p.submitter), Attributes(), nullptr),
-        HtmlCell(16, QCoreApplication::translate("T", "检验者") + QLatin1Char(':') + esc(p.tester), Attributes(), nullptr),
-        HtmlCell(17, QCoreApplication::translate("T", "审核者") + QLatin1Char(':') + esc(p.reviewer), Attributes(), nullptr),
-        HtmlCell(18, QCoreApplication::translate("T", "送检时间：") + esc(p.submitTime), Attributes(), nullptr),
-        HtmlCell(19, QCoreApplication::translate("T", "检验时间：") + esc(p.testTime), Attributes(), nullptr),
-        HtmlCell(20, QCoreApplication::translate("T", "打印时间") + QLatin1Char(':') + nowText(), Attributes(), nullptr),
-    };
-    append(root, createTable(people, 3, 100));
+    append(root, createTable(peopleCells(p, esc), 3, 100));
 
     Attributes a21, a22, a24;
     Attributes a23{{QStringLiteral("style"), QStringLiteral("'font-style:italic; font-size: 1vw;'")}};
@@ -279,19 +307,7 @@ QString chkReportPage::buildTitle() const
                    {QStringLiteral("style"), QStringLiteral("'vertical-align: bottom; text-align:left; '")}});
     append(row3, fieldCell);
 
-    const ReportPatientInfo& p = patientInfo;
-    const QVector<HtmlCell> fields{
-        HtmlCell(5, QCoreApplication::translate("T", "科室：") + esc(p.division), Attributes(), nullptr),
-        HtmlCell(6, QCoreApplication::translate("T", "患者编号：") + esc(p.patientNumber), Attributes(), nullptr),
-        HtmlCell(7, QCoreApplication::translate("T", "姓名：") + esc(p.patientName), Attributes(), nullptr),
-        HtmlCell(8, QCoreApplication::translate("T", "样本类型：") + esc(p.sampleType), Attributes(), nullptr),
-        HtmlCell(9, QCoreApplication::translate("T", "性别：") + esc(p.sex), Attributes(), nullptr),
-        HtmlCell(10, QCoreApplication::translate("T", "样本编号：") + esc(p.sampleNumber), Attributes(), nullptr),
-        HtmlCell(11, QCoreApplication::translate("T", "年龄：") + esc(ageText), Attributes(), nullptr),
-        HtmlCell(12, QCoreApplication::translate("T", "生日：") + esc(p.birthday), Attributes(), nullptr),
-        HtmlCell(13, QCoreApplication::translate("T", "采样时间：") + esc(p.sampleTime), Attributes(), nullptr),
-    };
-    elementBase* grid = createTable(fields, 4, 100);
+    elementBase* grid = createTable(headingFields(patientInfo, ageText, esc), 4, 100);
     grid->m_attributes.insert(QStringLiteral("style"), QStringLiteral("'vertical-align: top; text-align:left; '"));
     append(fieldCell, grid);
     return renderAndDelete(root);
@@ -436,14 +452,7 @@ bool chkReportPage::exportExcel(const QString& fileName) const
     mergeCellBlock(doc, 'C', 2, 5, 1, title);
 
     const ReportPatientInfo& p = patientInfo;
-    QVector<HtmlCell> fields{
-        HtmlCell(5, QCoreApplication::translate("T", "科室：") + p.division), HtmlCell(6, QCoreApplication::translate("T", "患者编号：") + p.patientNumber),
-        HtmlCell(7, QCoreApplication::translate("T", "姓名：") + p.patientName), HtmlCell(8, QCoreApplication::translate("T", "样本类型：") + p.sampleType),
-        HtmlCell(9, QCoreApplication::translate("T", "性别：") + p.sex), HtmlCell(10, QCoreApplication::translate("T", "样本编号：") + p.sampleNumber),
-        HtmlCell(11, QCoreApplication::translate("T", "年龄：") + ageText), HtmlCell(12, QCoreApplication::translate("T", "生日：") + p.birthday),
-        HtmlCell(13, QCoreApplication::translate("T", "采样时间：") + p.sampleTime),
-    };
-    const int r1 = writeMergedCell(3, fields, 3, &doc);
+    const int r1 = writeMergedCell(3, headingFields(p, ageText, asIs), 3, &doc);
     separator(r1);
 
     // Results table.
@@ -512,15 +521,7 @@ bool chkReportPage::exportExcel(const QString& fileName) const
         column += 3;
     }
     const int s1 = serum.isEmpty() ? f + 1 : f + 2;
-    QVector<HtmlCell> people{
-        HtmlCell(15, QCoreApplication::translate("T", "送检者") + QLatin1Char(':') + p.submitter),
-        HtmlCell(16, QCoreApplication::translate("T", "检验者") + QLatin1Char(':') + p.tester),
-        HtmlCell(17, QCoreApplication::translate("T", "审核者") + QLatin1Char(':') + p.reviewer),
-        HtmlCell(18, QCoreApplication::translate("T", "送检时间：") + p.submitTime),
-        HtmlCell(19, QCoreApplication::translate("T", "检验时间：") + p.testTime),
-        HtmlCell(20, QCoreApplication::translate("T", "打印时间") + QLatin1Char(':') + nowText()),
-    };
-    int t = writeMergedCell(s1, people, 3, &doc);
+    int t = writeMergedCell(s1, peopleCells(p, asIs), 3, &doc);
 
     // Closing lines.
     XlsxFormat disclaimer = base;

@@ -29,8 +29,8 @@ int printHtml::writeMergedCell(int row, const QVector<HtmlCell>& cells, int span
     const int width = 9 / qBound(1, span, 9);
     char column = 'A';
     for (const HtmlCell& cell : cells) {
-        // -1 marks a cell that no option switches off.
-        if (cell.optionNumber != -1 && isOptionOff(cell.optionNumber))
+        // Bit optionNumber modulo 32: -1 tests bit 31, which no report option uses.
+        if (isOptionOff(cell.optionNumber))
             continue;
         if (column > 'I') {
             ++row;

@@ -121,6 +121,46 @@ class tst_chkreport_html : public QObject
     }
 
 private slots:
+    // Every data value reaches the HTML escaped, in both result modes; only the custom statement
+    // keeps its markup.
+    void dataValuesAreEscaped()
+    {
+        TempWorkDir dir;
+        QDir().mkpath("saveFile");
+        {
+            QSettings s("./saveFile/hospital.ini", QSettings::IniFormat);
+            s.setIniCodec("UTF8");
+            for (const char* key : {"hospital", "address", "phone", "email"})
+                s.setValue(QStringLiteral("/systemCfg/") + key, QStringLiteral("<i>%1&</i>").arg(key));
+        }
+        chkReportPage page;
+        page.optionMask = 0;
+        page.ageText = "<i>age&</i>";
+        ReportPatientInfo& p = page.patientInfo;
+        QStringList values{"hospital", "address", "phone", "email", "age"};
+        const QList<QString*> fields{&p.division, &p.patientNumber, &p.patientName, &p.sampleType, &p.sex,
+                                     &p.sampleNumber, &p.sampleTime, &p.submitter, &p.tester, &p.reviewer,
+                                     &p.submitTime, &p.testTime, &p.diagnosis, &p.serialNumber, &p.birthday};
+        for (int i = 0; i < fields.size(); ++i) {
+            *fields[i] = QStringLiteral("<i>field%1&</i>").arg(i);
+            values << QStringLiteral("field%1").arg(i);
+        }
+        p.customText = "<u>custom</u>";
+        ReportItem r = item("<i>code&</i>", "<i>name&</i>", 50, 10, 40, "<i>result&</i>", "<i>unit&</i>");
+        r.rangeText = "<i>range&</i>";
+        page.reportItems = {r};
+        values << "code" << "name" << "result" << "unit" << "range";
+
+        for (bool chart : {true, false}) {
+            page.chartMode = chart;
+            const QString html = page.buildTitle() + page.buildContact() + page.buildBody(page.reportItems);
+            QVERIFY2(!html.contains("<i>"), qPrintable(html));
+            for (const QString& v : qAsConst(values))
+                QVERIFY2(html.contains(QStringLiteral("&lt;i&gt;%1&amp;&lt;/i&gt;").arg(v)), qPrintable(v));
+            QVERIFY(html.contains("<u>custom</u>"));
+        }
+    }
+
     void body_data()
     {
         QTest::addColumn<bool>("chart");

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "XlsxDocument.h"
+#include "printHtml.h"
 #include "tst_workbook_check.h"
 
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
+#include <climits>
 
 // The workbook adapter, read back through openpyxl.
 class tst_workbook : public QObject
@@ -47,6 +49,42 @@ private slots:
             {"B1", QJsonObject{{"value", "0012"}}},
         };
         CHECK_WORKBOOK(file, (QJsonObject{{"cells", cells}, {"all_strings", true}, {"hyperlinks", 0}}));
+    }
+
+    // Text blocks of the report pages: three blocks a row, a switched-off cell gives up its
+    // place, and -1 tests bit 31 like any other option number.
+    void mergedCellRows()
+    {
+        TempWorkDir dir;
+        printHtml page;
+        page.optionMask = (1 << 6) | INT_MIN;  // option 6 and bit 31 off
+        const QVector<HtmlCell> cells{HtmlCell(5, "a"),  HtmlCell(6, "off"), HtmlCell(7, "b"),
+                                      HtmlCell(-1, "bit 31"), HtmlCell(8, "c"), HtmlCell(9, "d"),
+                                      HtmlCell(10, "e")};
+        XlsxDocument doc;
+        QCOMPARE(page.writeMergedCell(4, cells, 3, &doc), 6);
+        QCOMPARE(doc.mergedRanges(), QStringList({"A4:C4", "D4:F4", "G4:I4", "A5:C5", "D5:F5"}));
+        // Nothing shown: nothing written, the next row is row + 1.
+        QCOMPARE(page.writeMergedCell(8, {HtmlCell(6, "off")}, 3, &doc), 9);
+        QCOMPARE(page.writeMergedCell(9, {}, 3, &doc), 10);
+        page.optionMask = 0;
+        QCOMPARE(page.writeMergedCell(10, {HtmlCell(-1, "shown")}, 3, &doc), 11);
+
+        const QString file = dir.file("blocks.xlsx");
+        QVERIFY(doc.saveAs(file));
+        const QJsonObject block{{"font", QJsonObject{{"name", "SimHei"}, {"size", 10}}},
+                                {"align", QJsonObject{{"h", "left"}, {"v", "top"}, {"wrap", true}}}};
+        QJsonObject a = block;
+        a.insert("value", "a");
+        CHECK_WORKBOOK(file, (QJsonObject{
+            {"merged", QJsonArray{"A4:C4", "D4:F4", "G4:I4", "A5:C5", "D5:F5", "A10:C10"}},
+            {"cells", QJsonObject{{"A4", a}, {"C4", block},
+                                  {"D4", QJsonObject{{"value", "b"}}},
+                                  {"G4", QJsonObject{{"value", "c"}}},
+                                  {"A5", QJsonObject{{"value", "d"}}},
+                                  {"D5", QJsonObject{{"value", "e"}}},
+                                  {"G5", QJsonValue()}, {"A8", QJsonValue()},
+                                  {"A10", QJsonObject{{"value", "shown"}}}}}}));
     }
 
     void layoutFormatsAndImages()
