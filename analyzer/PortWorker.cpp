@@ -31,13 +31,18 @@ bool PortWorker::open(const ComPortSettings& settings)
         qDebug() << "串口打开失败:" << settings.portName << m_port->errorString();
         return false;
     }
-    // Modem lines exist only on real ports; a pseudo-terminal refuses them harmlessly.
+    // Time-out and query mode have no counterpart here: reads are the 250 ms passes. DTR and
+    // RTS follow the opening, since a closed QSerialPort takes no modem-line settings. Modem
+    // lines exist only on real ports; a pseudo-terminal refuses them harmlessly.
     m_port->setDataTerminalReady(settings.dtr);
     m_port->setRequestToSend(settings.rts);
     // Bytes that reached the line before this connection belong to an earlier conversation.
     m_port->clear(QSerialPort::AllDirections);
     m_port->clearError();
     m_open = true;
+    // openPort marked the port in use before this ran; a pass that closed the previous port in
+    // between (stopComm, then a quick reconnect) has marked it free again.
+    m_link->m_portInUse = true;
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "wgtQcReport.h"
 #include "qvHeaderView.h"
 
+
 #include <QAction>
 #include <QDate>
 #include <QDebug>

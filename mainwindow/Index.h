@@ -66,7 +66,8 @@ public:
     ~Index() override;
 
     // Fills a test-report page from one stored result (empty id: the current result).
-    void buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id);
+    // False (nothing to report) when the result cannot be found or its test results cannot be read.
+    bool buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id);
     void refreshTable();
     void initComboBox();
     void setLocaleByLanguage(const QString& language);
@@ -236,6 +237,8 @@ private:
     void writePrintDefaults();
     void requestUpdateDescription();
     void refreshQcTab();
+    // Report commands helper (IndexReport.cpp).
+    void exportCurrentReport(const QString& filter, bool excel);
 
     QMenu* m_dataMenu = nullptr;
     // Requests of missing results sent again after a reply went astray, this transfer.

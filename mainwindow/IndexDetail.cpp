@@ -2,10 +2,193 @@
 #include "Index.h"
 #include "ui_Index.h"
 
+#include "MyMessageBox.h"
+#include "ReportAssembly.h"
+#include "ResultDetail.h"
+#include "Translateword.h"
+#include "configAccess.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QJsonArray>
+
+namespace {
+
+// Item data of the detail table besides the hand-added mark (user role + 1 on column 2).
+const int kAddedRole = Qt::UserRole + 1;
+const int kShownTextRole = Qt::UserRole + 2;     // the text the view put into the cell
+const int kStoredIndexRole = Qt::UserRole + 3;   // column 1: position in the stored array
+const int kStoredCodeRole = Qt::UserRole + 4;    // column 1: the code as stored
+// The result whose analytes the detail table holds.
+const char* const kResultIdProperty = "resultId";
+
+QString cellText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+QString shownText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->data(kShownTextRole).toString() : QString();
+}
+
+void setComboText(QComboBox* combo, const QString& text)
+{
+    if (combo->isEditable())
+        combo->setEditText(text);
+    else
+        combo->setCurrentText(text);
+}
+
+QDateTime shownTime(const QDateTime& time)
+{
+    if (time.isNull())
+        return QDateTime::fromString(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return time;
+}
+
+} // namespace
+
 void Index::on_tableWidget_itemSelectionChanged()
 {
+    ui->pushButton_14->setEnabled(true);
+    const int unitMode = ReportAssembly::unitMode();
+    const QList<QTableWidgetSelectionRange> ranges = ui->tableWidget->selectedRanges();
+    if (ranges.isEmpty())
+        return;
+    const QTableWidgetItem* idItem = ui->tableWidget->item(ranges.first().topRow(), 0);
+    const QString id = idItem ? idItem->text() : QString();
+    if (id.isEmpty())
+        return;
+    m_currentId = id;
+    QVector<PanelChkRecord> found;
+    m_indexdb.queryById(id, &found);
+    if (found.isEmpty())
+        return;
+    const PanelChkRecord& record = found.first();
+
+    QTableWidget* table = ui->tableWidget_2;
+    table->setColumnHidden(4, record.testType != 1);
+    QJsonArray results;
+    if (!ResultDetail::parseResults(record.testresults, &results))
+        qDebug() << "数据解析有误" << record.id;
+    table->clearContents();
+    table->setRowCount(0);
+    table->setProperty(kResultIdProperty, id);
+
+    Translateword* words = Translateword::getInstance();
+    const QVector<ResultDetailRow> rows = ResultDetail::buildRows(
+        results, ReportAssembly::hiddenAnalytes(record.panelid), unitMode, record.testType == 1,
+        [](const QString& code) { return configAccess::getInstance()->getQcLimits(code); },
+        [words](const QString& code) { return words->transByKey(code); });
+    table->setRowCount(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const ResultDetailRow& row = rows.at(r);
+        table->setItem(r, 0, new QTableWidgetItem());
+        auto* box = new QCheckBox(table);
+        box->setChecked(true);
+        table->setCellWidget(r, 0, box);
+        const QString texts[7] = {QString(), row.shownCode, row.name, row.valueText,
+                                  row.targetText, row.rangeText, row.unitText};
+        for (int c = 1; c <= 6; ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            item->setData(kShownTextRole, texts[c]);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (!row.color.isEmpty())
+                item->setForeground(QBrush(QColor(row.color), Qt::SolidPattern));
+            if (c == 1 || c == 2 || c == 3 || c == 5)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (c == 1) {
+                item->setData(kStoredIndexRole, row.storedIndex);
+                item->setData(kStoredCodeRole, row.code);
+            }
+            if (c == 2 && row.addedByHand)
+                item->setData(kAddedRole, 1);
+            table->setItem(r, c, item);
+        }
+    }
+
+    // Case form.
+    ui->chkdatetime->setDateTime(record.chkdatetime);
+    setComboText(ui->speciesname, words->trans(record.speciesname, divisionIndexMap));
+    ui->patientinfoid->setText(record.number);
+    ui->patientinfonumber->setText(record.sampleid);
+    ui->patientinfoname->setText(record.name);
+    setComboText(ui->animalsexname, words->trans(record.animalsexname, sexIndexMap));
+    const int years = ResultDetail::ageYears(record.age);
+    const int months = ResultDetail::ageMonths(record.age);
+    qDebug() << "on_tableWidget_itemSelectionChanged year:" << years;
+    qDebug() << "on_tableWidget_itemSelectionChanged QString::number(year):" << QString::number(years);
+    ui->patientinfoage->setText(QString::number(years));
+    ui->patientinfoage1->setText(months == 0 ? QString() : QString::number(months));
+    ui->lineEdit_birthday->setText(record.birthday);
+    setComboText(ui->sampletypename, words->trans(record.sampletypename, sampleTypeIndexMap));
+    setComboText(ui->sendinspectorname, record.sendinspectorname);
+    qDebug() << "sendinspectordate:" << record.sendinspectordate << "sampletime:" << record.sampletime;
+    ui->sendinspectordate->setDateTime(shownTime(record.sendinspectordate));
+    ui->sampletime->setDateTime(shownTime(record.sampletime));
+    setComboText(ui->inspectorname, record.inspectorname);
+    setComboText(ui->reviewername, record.reviewername);
+    setComboText(ui->clinicalinformation, record.clinicalinformation);
+    setComboText(ui->remark, record.remark);
 }
 
 void Index::on_pushButton_6_clicked()
 {
+    const int unitMode = ReportAssembly::unitMode();
+    QTableWidget* table = ui->tableWidget_2;
+    // The rows are stored into the result they were shown for.
+    const QString id = table->property(kResultIdProperty).toString();
+    if (id.isEmpty())
+        return;
+    m_currentId = id;
+    clearRecordList(&m_recordList);
+    m_indexdb.queryById(id, &m_recordList);
+    if (m_recordList.isEmpty()) {
+        qDebug() << "Index::on_pushButton_6_clicked no live result" << id;
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果已无法读取，未保存"), 1, 0, true);
+        return;
+    }
+    PanelChkRecord record = m_recordList.first();
+
+    QVector<ResultDetailEdit> edits;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        ResultDetailEdit e;
+        const QTableWidgetItem* codeItem = table->item(r, 1);
+        const QVariant stored = codeItem ? codeItem->data(kStoredIndexRole) : QVariant();
+        e.storedIndex = stored.isValid() ? stored.toInt() : -1;
+        e.storedCode = codeItem ? codeItem->data(kStoredCodeRole).toString() : QString();
+        e.codeText = cellText(table, r, 1);
+        e.valueText = cellText(table, r, 3);
+        e.shownValueText = shownText(table, r, 3);
+        e.hasTargetItem = table->item(r, 4) != nullptr;
+        e.targetText = cellText(table, r, 4);
+        e.shownTargetText = shownText(table, r, 4);
+        e.rangeText = cellText(table, r, 5);
+        e.shownRangeText = shownText(table, r, 5);
+        e.unitText = cellText(table, r, 6);
+        e.shownUnitText = shownText(table, r, 6);
+        const QTableWidgetItem* nameItem = table->item(r, 2);
+        e.addedByHand = nameItem && nameItem->data(kAddedRole).toInt() == 1;
+        edits.append(e);
+    }
+
+    QString newText;
+    if (!ResultDetail::rewriteResults(record.testresults, edits, ReportAssembly::hiddenAnalytes(record.panelid),
+                                      unitMode, &newText)) {
+        qDebug() << "Index::on_pushButton_6_clicked 数据解析有误" << id;
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果的检测数据无法读取，未保存"), 1, 0, true);
+        return;
+    }
+    qDebug() << newText;
+    record.testresults = newText;
+    record.state = 1;
+    const bool saved = m_indexdb.updateData(record);
+    on_tableWidget_itemSelectionChanged();
+    if (saved)
+        MyMessageBox::showMyMessageBox(this, tr("成功"), tr("保存成功"), 1, 0, true);
+    else
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
 }

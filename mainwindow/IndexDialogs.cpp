@@ -12,87 +12,23 @@
 #include <QDebug>
 #include <QMenu>
 
-// Dialogs of the settings and lookup-list pieces; each opener is active once its dialog exists.
-#if __has_include("SettingDialog.h")
 #include "SettingDialog.h"
-#define HAVE_SETTINGDIALOG 1
-#endif
-#if __has_include("Hospitalname.h")
 #include "Hospitalname.h"
-#define HAVE_HOSPITALNAME 1
-#endif
-#if __has_include("SiUnit.h")
 #include "SiUnit.h"
-#define HAVE_SIUNIT 1
-#endif
-#if __has_include("Language.h")
 #include "Language.h"
-#define HAVE_LANGUAGE 1
-#endif
-#if __has_include("dbresource.h")
 #include "dbresource.h"
-#define HAVE_DBRESOURCE 1
-#endif
-#if __has_include("Help.h")
 #include "Help.h"
-#define HAVE_HELP 1
-#endif
-#if __has_include("dlgSetProjectGroup.h")
 #include "dlgSetProjectGroup.h"
-#define HAVE_SETPROJECTGROUP 1
-#endif
-#if __has_include("Species.h")
 #include "Species.h"
-#define HAVE_SPECIES 1
-#endif
-#if __has_include("Clinicaldiagnosis.h")
 #include "Clinicaldiagnosis.h"
-#define HAVE_CLINICALDIAGNOSIS 1
-#endif
-#if __has_include("Inspect.h")
 #include "Inspect.h"
-#define HAVE_INSPECT 1
-#endif
-#if __has_include("Inspector.h")
 #include "Inspector.h"
-#define HAVE_INSPECTOR 1
-#endif
-#if __has_include("Reviewer.h")
 #include "Reviewer.h"
-#define HAVE_REVIEWER 1
-#endif
-#if __has_include("Sampletype.h")
 #include "Sampletype.h"
-#define HAVE_SAMPLETYPE 1
-#endif
-#if __has_include("Sendinspector.h")
 #include "Sendinspector.h"
-#define HAVE_SENDINSPECTOR 1
-#endif
-#if __has_include("Referencevalue.h")
 #include "Referencevalue.h"
-#define HAVE_REFERENCEVALUE 1
-#endif
-#if __has_include("Clinical.h")
 #include "Clinical.h"
-#define HAVE_CLINICAL 1
-#endif
-#if __has_include("Animalsex.h")
 #include "Animalsex.h"
-#define HAVE_ANIMALSEX 1
-#endif
-#if __has_include("Upgrade.h")
-#include "Upgrade.h"
-#define HAVE_UPGRADE 1
-#endif
-#if __has_include("User.h")
-#include "User.h"
-#define HAVE_USER 1
-#endif
-#if __has_include("PrintPreview.h")
-#include "PrintPreview.h"
-#define HAVE_PRINTPREVIEW 1
-#endif
 
 namespace {
 // Creates the dialog without parent, keeps it in `member` while it runs modally under the
@@ -110,7 +46,6 @@ void runOwned(QWidget* window, T*& member)
 
 void Index::on_pushButton_12_clicked()
 {
-#ifdef HAVE_SETTINGDIALOG
     m_settingDialog = new SettingDialog(this);
     connect(m_settingDialog, SIGNAL(signal_upgradeUI()), this, SLOT(slot_upgradeUI()));
     connect(m_settingDialog, SIGNAL(signal_hospitalnameUI()), this, SLOT(slot_hospitalnameUI()));
@@ -129,141 +64,108 @@ void Index::on_pushButton_12_clicked()
     connect(m_settingDialog, SIGNAL(signal_speciesUI()), this, SLOT(slot_speciesUI()));
     connect(m_settingDialog, SIGNAL(signal_languageUI()), this, SLOT(slot_languageUI()));
     connect(m_settingDialog, SIGNAL(signal_dbresourceUI()), this, SLOT(slot_dbresourceUI()));
-    connect(m_settingDialog, SIGNAL(signal_printpreviewUI()), this, SLOT(slot_printpreviewUI()));
+    // The print-settings button emits two signals; only one opens the print settings.
+    connect(m_settingDialog, SIGNAL(printpreview()), this, SLOT(slot_printpreviewUI()));
     connect(m_settingDialog, SIGNAL(signal_updateCaseInfo()), this, SLOT(slotUpdateCaseInfo()));
     m_settingDialog->setWindowTitle(tr("系统设置"));
     m_settingDialog->exec();
     delete m_settingDialog;
     m_settingDialog = nullptr;
-#endif
 }
 
 void Index::slot_upgradeUI()
 {
-#ifdef HAVE_UPGRADE
-    runOwned(this, m_upgrade);
-#endif
+    // The software-information dialog comes with the cloud link.
 }
 
 void Index::slot_hospitalnameUI()
 {
-#ifdef HAVE_HOSPITALNAME
     runOwned(this, m_hospitalname);
-#endif
 }
 
 void Index::slot_siunitUI()
 {
-#ifdef HAVE_SIUNIT
     runOwned(this, m_siUnit);
-#endif
     refreshTable();
     refreshQcTab();
 }
 
 void Index::slot_referencevalueUI()
 {
-#ifdef HAVE_REFERENCEVALUE
     runOwned(this, m_referencevalue);
-#endif
 }
 
 void Index::slot_clinicalUI()
 {
-#ifdef HAVE_CLINICAL
     runOwned(this, m_clinical);
-#endif
 }
 
 void Index::slot_userUI()
 {
-#ifdef HAVE_USER
-    runOwned(this, m_user);
-#endif
+    // The device-account dialog comes with the cloud link.
 }
 
 void Index::slot_helpUI()
 {
-#ifdef HAVE_HELP
     runOwned(this, m_help);
-#endif
 }
 
 void Index::slot_animalsexUI()
 {
-#ifdef HAVE_ANIMALSEX
     runOwned(this, m_animalsex);
-#endif
 }
 
 void Index::slot_clinicaldiagnosisUI()
 {
-#ifdef HAVE_CLINICALDIAGNOSIS
     runOwned(this, m_clinicaldiagnosis);
-#endif
     initComboBox();
 }
 
 void Index::slot_inspectUI()
 {
-#ifdef HAVE_INSPECT
     runOwned(this, m_inspect);
-#endif
     initComboBox();
 }
 
 void Index::slot_inspectorUI()
 {
-#ifdef HAVE_INSPECTOR
     runOwned(this, m_inspector);
-#endif
     initComboBox();
 }
 
 void Index::slot_reviewerUI()
 {
-#ifdef HAVE_REVIEWER
     runOwned(this, m_reviewer);
-#endif
     initComboBox();
 }
 
 void Index::slot_sampletypeUI()
 {
-#ifdef HAVE_SAMPLETYPE
     runOwned(this, m_sampletype);
-#endif
     initComboBox();
 }
 
 void Index::slot_sendinspectorUI()
 {
-#ifdef HAVE_SENDINSPECTOR
     runOwned(this, m_sendinspector);
-#endif
     initComboBox();
 }
 
 void Index::slot_speciesUI()
 {
-#ifdef HAVE_SPECIES
     runOwned(this, m_species);
-#endif
     initComboBox();
 }
 
 void Index::slot_languageUI()
 {
-#ifdef HAVE_LANGUAGE
     runOwned(this, m_language);
-#endif
+    initComboBox();
 }
 
 void Index::slot_dbresourceUI()
 {
-#ifdef HAVE_DBRESOURCE
     runOwned(this, m_dbresource);
-#endif
 }
 
 void Index::slotUpdateCaseInfo()
@@ -278,10 +180,7 @@ void Index::translateglobal()
 
 void Index::slot_printpreviewUI()
 {
-#ifdef HAVE_PRINTPREVIEW
-    PrintPreview dialog(this);
-    dialog.exec();
-#endif
+    // The print-settings dialog comes with the print settings.
 }
 
 // The report recycle list on the results tab, the QC recycle bin on the QC tab.
@@ -328,10 +227,8 @@ void Index::slot_F6()
     QAction* chosen = menu.exec(QCursor::pos());
     if (chosen != entry)
         return;
-#ifdef HAVE_SETPROJECTGROUP
     dlgSetProjectGroup dialog(nullptr);
     dialog.setWindowTitle(entry->text());
     dialog.exec();
-#endif
     refreshTable();
 }

@@ -7,10 +7,6 @@
 #include <QJsonObject>
 #include <QNetworkReply>
 
-#if __has_include("Rabbitmq.h")
-#include "Rabbitmq.h"
-#define HAVE_RABBITMQ 1
-#endif
 
 void Index::replyFinished(QNetworkReply* reply)
 {
@@ -45,9 +41,7 @@ void Index::rabbitsycFinished(QNetworkReply* reply)
         if (error.error == QJsonParseError::NoError && doc.isObject()) {
             const QString msg = doc.object().value(QStringLiteral("msg")).toString();
             qDebug() << "--------http状态码200，成功创建交换机和队列:" << msg << "--------";
-#ifdef HAVE_RABBITMQ
-            Rabbitmq::getInstance()->declareQueue(msg);
-#endif
+            // Subscribing to the queue comes with the notification listener.
         }
     }
     reply->deleteLater();

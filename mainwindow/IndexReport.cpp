@@ -2,25 +2,104 @@
 #include "Index.h"
 #include "ui_Index.h"
 
-void Index::buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id)
+#include "MyMessageBox.h"
+#include "ReportAssembly.h"
+#include "chkReportPage.h"
+#include "configAccess.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QFileDialog>
+
+bool Index::buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id)
 {
-    Q_UNUSED(page)
-    Q_UNUSED(checkedIds)
-    Q_UNUSED(id)
+    ReportAssembly::applySettings(page);
+    if (!m_recordList.isEmpty())
+        clearRecordList(&m_recordList);
+    m_indexdb.queryById(id.isEmpty() ? m_currentId : id, &m_recordList);
+    if (m_recordList.isEmpty())
+        return false;
+    const PanelChkRecord record = m_recordList.first();
+    return ReportAssembly::fillFromRecord(page, record, checkedIds, [](const QString& code) {
+        return configAccess::getInstance()->getQcLimits(code);
+    });
 }
 
 void Index::on_pushButton_3_clicked()
 {
+    QTableWidget* table = ui->tableWidget;
+    QList<int> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        auto* box = qobject_cast<QCheckBox*>(table->cellWidget(row, 1));
+        if (box && box->isChecked()) {
+            rows << row;
+            box->setChecked(false);
+        }
+    }
+    if (rows.isEmpty()) {
+        MyMessageBox::showMyMessageBox(nullptr, tr("打印"), tr("请勾选打印报告"), 2, 0, true);
+        return;
+    }
+    if (MyMessageBox::showMyMessageBox(nullptr, tr("打印"), tr("确认打印吗？"), 2, 1, true) != 0)
+        return;
+
+    const QSet<QString> analytes = rows.size() == 1 ? getCheckedIds() : QSet<QString>();
+    QStringList unreadable;
+    for (int row : qAsConst(rows)) {
+        const QTableWidgetItem* idItem = table->item(row, 0);
+        const QString id = idItem ? idItem->text() : QString();
+        chkReportPage page;
+        if (!buildReport(page, analytes, id)) {
+            unreadable << id;
+            continue;
+        }
+        page.print();
+    }
+    if (!unreadable.isEmpty()) {
+        qDebug() << "Index::on_pushButton_3_clicked unreadable results" << unreadable;
+        MyMessageBox::showMyMessageBox(nullptr, tr("打印"),
+                                       tr("以下结果无法读取，未打印：%1").arg(unreadable.join(QStringLiteral(", "))),
+                                       1, 0, true);
+    }
 }
 
 void Index::on_pushButton_2_clicked()
 {
+    if (ui->tableWidget->selectedItems().isEmpty())
+        return;
+    chkReportPage page;
+    if (!buildReport(page, getCheckedIds(), QString())) {
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果无法读取，未生成报告"), 1, 0, true);
+        return;
+    }
+    page.printPreview();
 }
 
 void Index::on_pushButton_9_clicked()
 {
+    exportCurrentReport(QStringLiteral("Text Files (*.pdf)"), false);
 }
 
 void Index::on_pushButton_excel_clicked()
 {
+    exportCurrentReport(QStringLiteral("Text Files (*.xlsx)"), true);
+}
+
+// The PDF and Excel commands: the current result's report to a file the user names.
+void Index::exportCurrentReport(const QString& filter, bool excel)
+{
+    if (ui->tableWidget->selectedItems().isEmpty())
+        return;
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
+    qDebug() << name;
+    if (name.isEmpty())
+        return;
+    chkReportPage page;
+    if (!buildReport(page, getCheckedIds(), QString())) {
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果无法读取，未生成报告"), 1, 0, true);
+        return;
+    }
+    if (!(excel ? page.exportExcel(name) : page.exportPdf(name)))
+        MyMessageBox::showMyMessageBox(this, tr("失败"),
+                                       tr("文件无法写入，请检查路径或关闭正在使用该文件的程序：%1").arg(name), 1, 0, true);
 }

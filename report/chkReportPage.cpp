@@ -2,6 +2,24 @@
 
 #include "printTool.h"
 
+#include "HtmlCell.h"
+#include "XlsxDocument.h"
+#include "XlsxFormat.h"
+#include "elementBase.h"
+#include "mergeCellBlock.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QImage>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
 chkReportPage::chkReportPage() = default;
 
 chkReportPage::~chkReportPage()
@@ -61,4 +79,492 @@ QString chkReportPage::resultGauge(double value, double low, double high, QStrin
             image = QStringLiteral("10.png");
     }
     return colour;
+}
+
+// ---- test report: results section, heading, contact block and outputs ----
+
+namespace {
+
+using Attributes = QMap<QString, QString>;
+
+const QString kAccent = QColor(138, 170, 197).name();   // #8aaac5
+
+const char* const kFirstRowStyle =
+    "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
+    "                    vertical-align: top;                    padding-top:5px;";
+const char* const kLastRowStyle =
+    "border-top: 1px solid transparent;                    border-bottom: 1px solid black;"
+    "                    vertical-align: top;                    padding-bottom:5px;";
+const char* const kInnerRowStyle =
+    "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
+    "                    vertical-align: top;";
+
+QString esc(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString hospitalValue(const char* key)
+{
+    QSettings s(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
+    s.setIniCodec("UTF8");
+    return s.value(QStringLiteral("/systemCfg/") + QLatin1String(key), QString()).toString();
+}
+
+void append(elementBase* parent, elementBase* child)
+{
+    parent->m_children.append(child);
+}
+
+QString renderAndDelete(elementBase* root)
+{
+    const QString html = root->html();
+    delete root;
+    return html;
+}
+
+QString nowText()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+}
+
+QString asIs(const QString& text)
+{
+    return text;
+}
+
+// The nine patient and sample fields of the heading (options 5 to 13); prepare turns each value
+// into what the output takes (escaped for HTML, as is for the workbook).
+QVector<HtmlCell> headingFields(const ReportPatientInfo& p, const QString& ageText,
+                                QString (*prepare)(const QString&))
+{
+    return {
+        HtmlCell(5, QCoreApplication::translate("T", "科室：") + prepare(p.division)),
+        HtmlCell(6, QCoreApplication::translate("T", "患者编号：") + prepare(p.patientNumber)),
+        HtmlCell(7, QCoreApplication::translate("T", "姓名：") + prepare(p.patientName)),
+        HtmlCell(8, QCoreApplication::translate("T", "样本类型：") + prepare(p.sampleType)),
+        HtmlCell(9, QCoreApplication::translate("T", "性别：") + prepare(p.sex)),
+        HtmlCell(10, QCoreApplication::translate("T", "样本编号：") + prepare(p.sampleNumber)),
+        HtmlCell(11, QCoreApplication::translate("T", "年龄：") + prepare(ageText)),
+        HtmlCell(12, QCoreApplication::translate("T", "生日：") + prepare(p.birthday)),
+        HtmlCell(13, QCoreApplication::translate("T", "采样时间：") + prepare(p.sampleTime)),
+    };
+}
+
+// The people and times below the results (options 15 to 20).
+QVector<HtmlCell> peopleCells(const ReportPatientInfo& p, QString (*prepare)(const QString&))
+{
+    return {
+        HtmlCell(15, QCoreApplication::translate("T", "送检者") + QLatin1Char(':') + prepare(p.submitter)),
+        HtmlCell(16, QCoreApplication::translate("T", "检验者") + QLatin1Char(':') + prepare(p.tester)),
+        HtmlCell(17, QCoreApplication::translate("T", "审核者") + QLatin1Char(':') + prepare(p.reviewer)),
+        HtmlCell(18, QCoreApplication::translate("T", "送检时间：") + prepare(p.submitTime)),
+        HtmlCell(19, QCoreApplication::translate("T", "检验时间：") + prepare(p.testTime)),
+        HtmlCell(20, QCoreApplication::translate("T", "打印时间") + QLatin1Char(':') + nowText()),
+    };
+}
+
+} // namespace
+
+QString chkReportPage::buildBody(const QVector<ReportItem>& rows) const
+{
+    elementBase* root = fontDiv();
+    elementBase* table = elementBase::createElement(
+        QStringLiteral("table"),
+        Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
+                   {QStringLiteral("style"), QStringLiteral("' border-collapse: collapse; '")}});
+    append(root, table);
+    append(table, addHeaderRow(chartMode, false));
+    elementBase* group = elementBase::createElementText(QString(), QString(), Attributes());
+
+    const int count = rows.size();
+    for (int k = 0; k < count; ++k) {
+        const ReportItem& item = rows.at(k);
+        QString bar, arrow;
+        const QString colour = rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
+        Attributes rowAttributes;
+        if (!colour.isEmpty())
+            rowAttributes.insert(QStringLiteral("style"), QStringLiteral("'color: %1;'").arg(colour));
+        elementBase* tr = elementBase::createElement(QStringLiteral("tr"), rowAttributes);
+
+        QString style = QString::fromUtf8(k == 0 ? kFirstRowStyle : (k == count - 1 ? kLastRowStyle : kInnerRowStyle));
+        if (!colour.isEmpty() && colour != QLatin1String("#000000"))
+            style += QStringLiteral(" font-weight: bold; ");
+        Attributes cell{{QStringLiteral("style"), QLatin1Char('\'') + style + QLatin1Char('\'')}};
+        auto td = [tr](const QString& text, const Attributes& attributes) {
+            elementBase* e = elementBase::createElementText(QStringLiteral("td"), text, attributes);
+            append(tr, e);
+            return e;
+        };
+        td(QString::number(k + 1), cell)->setVisible(!isOptionOff(14), QString());
+        td(esc(item.name), cell);
+        td(esc(item.code), cell);
+        td(esc(item.resultText), cell);
+        if (!chartMode)
+            td(arrow, cell);
+        td(esc(item.unit), cell);
+        if (item.high == 0 && item.low == 0) {
+            td(QString(), cell);
+        } else {
+            if (!chartMode)
+                cell.insert(QStringLiteral("style"),
+                            QLatin1Char('\'') + style + QStringLiteral(" text-align:right; ") + QLatin1Char('\''));
+            td(esc(item.rangeText), cell);
+        }
+        if (chartMode) {
+            Attributes barCell = cell;
+            barCell.insert(QStringLiteral("colspan"), QStringLiteral("'3'"));
+            td(bar, barCell);
+        }
+        append(group, tr);
+    }
+    append(table, group);
+
+    QVector<HtmlCell> serum;
+    serumIndexText(errcodeTail, patientInfo.sampleJson, serum);
+    append(root, createTable(serum, 3, 100));
+
+    const ReportPatientInfo& p = patientInfo;
+    append(root, createTable(peopleCells(p, esc), 3, 100));
+
+    Attributes a21, a22, a24;
+    Attributes a23{{QStringLiteral("style"), QStringLiteral("'font-style:italic; font-size: 1vw;'")}};
+    append(root, addNumberedDiv(21, QCoreApplication::translate("T", "临床诊断：") + esc(p.diagnosis), a21));
+    append(root, addNumberedDiv(22, QCoreApplication::translate("T", "序列号") + QLatin1Char(':') + esc(p.serialNumber), a22));
+    append(root, addNumberedDiv(23, QCoreApplication::translate("T", "本次检验仅对该样本负责!"), a23));
+    append(root, addNumberedDiv(24, p.customText, a24));   // the user's own text, may hold HTML
+    return renderAndDelete(root);
+}
+
+QString chkReportPage::buildTitle() const
+{
+    const QString hospital = hospitalValue("hospital");
+    elementBase* root = fontDiv();
+    elementBase* outer = elementBase::createElement(
+        QStringLiteral("table"), Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
+                                            {QStringLiteral("style"), QStringLiteral("'text-align: center;'")}});
+    append(root, outer);
+
+    elementBase* row1 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    append(outer, row1);
+    elementBase* logoCell = elementBase::createElement(
+        QStringLiteral("td"), Attributes{{QStringLiteral("width"), QStringLiteral("'20%'")},
+                                         {QStringLiteral("rowspan"), QStringLiteral("'2'")}});
+    append(row1, logoCell);
+    elementBase* logoBox = elementBase::createElementText(QString(), QString(), Attributes());
+    elementBase* image = elementBase::createElementText(QStringLiteral("img"), QString(), Attributes());
+    append(logoBox, image);
+    append(logoCell, logoBox);
+    logoBox->setNumber(1);
+    const bool logoOn = !isOptionOff(1);
+    logoBox->setVisible(logoOn, QString());
+    image->setVisible(logoOn, QStringLiteral("logo"));
+    if (!QFile::exists(QStringLiteral("./print_logo.png"))) {
+        logoBox->setVisible(false, QString());
+        image->setVisible(false, QStringLiteral("logo"));
+    } else {
+        const QImage logo = QImage(QStringLiteral("./print_logo.png"))
+                                .scaled(120, 80, Qt::KeepAspectRatio, Qt::FastTransformation);
+        image->m_attributes = Attributes{{QStringLiteral("src"), QStringLiteral("'./print_logo.png'")},
+                                         {QStringLiteral("width"), QStringLiteral("%1").arg(logo.width())}};
+    }
+
+    elementBase* nameCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("width"), QStringLiteral("'60%'")},
+                   {QStringLiteral("style"),
+                    QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold; '")}});
+    append(row1, nameCell);
+    if (!hospital.isEmpty()) {
+        append(nameCell, elementBase::createElementText(
+                             QStringLiteral("p"), esc(hospital),
+                             Attributes{{QStringLiteral("style"),
+                                         QStringLiteral("'width:100%;font-size: 30px; color:%1'").arg(kAccent)}}));
+    }
+    append(row1, elementBase::createElement(
+                     QStringLiteral("td"),
+                     Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
+                                {QStringLiteral("width"), QStringLiteral("'20%'")},
+                                {QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; '")}}));
+
+    elementBase* row2 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    append(outer, row2);
+    elementBase* titleCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold;'")}});
+    append(row2, titleCell);
+    append(titleCell, elementBase::createElementText(
+                          QStringLiteral("p"), QCoreApplication::translate("T", "生化检验报告单"),
+                          Attributes{{QStringLiteral("style"),
+                                      QStringLiteral("'width:100%; font-size: 18px; color:%1'").arg(kAccent)}}));
+
+    elementBase* row3 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    append(outer, row3);
+    elementBase* fieldCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
+                   {QStringLiteral("colspan"), QStringLiteral("'3'")},
+                   {QStringLiteral("style"), QStringLiteral("'vertical-align: bottom; text-align:left; '")}});
+    append(row3, fieldCell);
+
+    elementBase* grid = createTable(headingFields(patientInfo, ageText, esc), 4, 100);
+    grid->m_attributes.insert(QStringLiteral("style"), QStringLiteral("'vertical-align: top; text-align:left; '"));
+    append(fieldCell, grid);
+    return renderAndDelete(root);
+}
+
+QString chkReportPage::buildContact() const
+{
+    const QString address = hospitalValue("address");
+    const QString phone = hospitalValue("phone");
+    const QString email = hospitalValue("email");
+    elementBase* root = fontDiv();
+    const Attributes accent{{QStringLiteral("style"), QStringLiteral("'color:%1; font-weight:bold;'").arg(kAccent)}};
+    Attributes addressAttributes = accent;
+    addressAttributes.insert(QStringLiteral("colspan"), QStringLiteral("'2'"));
+
+    elementBase* logoBox = elementBase::createElementText(QString(), QString(), Attributes());
+    append(logoBox, elementBase::createElement(QStringLiteral("img"),
+                                               Attributes{{QStringLiteral("width"), QStringLiteral("120")},
+                                                          {QStringLiteral("src"), QStringLiteral(":/images/logo_qv.png")}}));
+    const QVector<HtmlCell> cells{
+        HtmlCell(2, QCoreApplication::translate("T", "电话") + QLatin1Char(':') + esc(phone), accent, nullptr),
+        HtmlCell(3, QCoreApplication::translate("T", "邮箱") + QLatin1Char(':') + esc(email), accent, nullptr),
+        HtmlCell(-1, QString(),
+                 Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
+                            {QStringLiteral("style"), QStringLiteral("'vertical-align: middle; text-align:right;'")}},
+                 logoBox),
+        HtmlCell(4, QCoreApplication::translate("T", "地址") + QLatin1Char(':') + esc(address), addressAttributes, nullptr),
+        HtmlCell(-1, QString(), Attributes(), nullptr),
+    };
+    append(root, createFullWidthTable(cells, 3));
+    return renderAndDelete(root);
+}
+
+printTool* chkReportPage::makePrintTool(int pagesPerSheet) const
+{
+    printTool* tool = new printTool(paperMode, nullptr);
+    tool->m_title = buildTitle();
+    tool->m_contact = buildContact();
+    tool->m_body = buildBody(reportItems);
+    if (pagesPerSheet > 0)
+        tool->m_pagesPerSheet = pagesPerSheet;
+    return tool;
+}
+
+bool chkReportPage::exportPdf(const QString& fileName) const
+{
+    if (fileName.isEmpty())
+        return false;
+    QTemporaryDir tmp;
+    if (!tmp.isValid()) {
+        qDebug() << "chkReportPage::exportPdf no temporary folder" << tmp.errorString();
+        return false;
+    }
+    const QString tmpPdf = tmp.filePath(QStringLiteral("report.pdf"));
+    {
+        std::unique_ptr<printTool> tool(makePrintTool(0));
+        tool->exportPdf(tmpPdf);
+    }
+    QFile built(tmpPdf);
+    if (!built.open(QIODevice::ReadOnly) || built.size() == 0) {
+        qDebug() << "chkReportPage::exportPdf nothing written" << built.errorString();
+        return false;
+    }
+    const QByteArray bytes = built.readAll();
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        qDebug() << "chkReportPage::exportPdf" << fileName << "error:" << out.errorString();
+        out.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void chkReportPage::printPreview() const
+{
+    std::unique_ptr<printTool> tool(makePrintTool(0));
+    tool->showPreviewDialog();
+}
+
+void chkReportPage::printPreviewSheets(int pagesPerSheet) const
+{
+    std::unique_ptr<printTool> tool(makePrintTool(pagesPerSheet));
+    tool->showPreviewDialog();
+}
+
+void chkReportPage::print() const
+{
+    std::unique_ptr<printTool> tool(makePrintTool(0));
+    tool->printDirect();
+}
+
+void chkReportPage::printSheets(int pagesPerSheet) const
+{
+    std::unique_ptr<printTool> tool(makePrintTool(pagesPerSheet));
+    tool->printDirect();
+}
+
+bool chkReportPage::exportExcel(const QString& fileName) const
+{
+    const QString hospital = hospitalValue("hospital");
+    const QString address = hospitalValue("address");
+    const QString phone = hospitalValue("phone");
+    const QString email = hospitalValue("email");
+    const QColor accent(138, 170, 197);
+    const QColor grey(128, 128, 128);
+
+    XlsxDocument doc;
+    doc.setGridLinesVisible(false);
+    const XlsxFormat base = workbookBaseFormat();
+    doc.setColumnWidth(1, 9, 10.5);
+    doc.setColumnFormat(1, 9, base);
+
+    auto cellName = [](char column, int row) { return QStringLiteral("%1%2").arg(QLatin1Char(column)).arg(row); };
+    auto separator = [&](int row) {
+        XlsxFormat f;
+        f.setPatternBackgroundColor(accent);
+        mergeCellBlock(doc, 'A', row, 3, 1, f);
+        f.setPatternBackgroundColor(grey);
+        f.setLeftBorderStyle(XlsxFormat::BorderThick);
+        f.setLeftBorderColor(Qt::white);
+        mergeCellBlock(doc, 'D', row, 6, 1, f);
+        doc.setRowHeight(row, row, 5.0);
+    };
+
+    // Heading: logo, clinic name, report title.
+    if (!isOptionOff(1) && QFile::exists(QStringLiteral("./print_logo.png"))) {
+        const QImage logo(QStringLiteral("./print_logo.png"));
+        if (!logo.isNull())
+            doc.insertImage(0, 0, logo.scaled(120, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    mergeCellBlock(doc, 'A', 1, 2, 2, base);
+    XlsxFormat title = base;
+    title.setHorizontalAlignment(XlsxFormat::AlignHCenter);
+    title.setVerticalAlignment(XlsxFormat::AlignTop);
+    title.setFontSize(base.fontSize() * 2);
+    title.setFontBold(true);
+    title.setFontColor(accent);
+    doc.write(QStringLiteral("C1"), hospital, XlsxFormat());
+    mergeCellBlock(doc, 'C', 1, 5, 1, title);
+    title.setFontSize(base.fontSize() * 3 / 2);
+    doc.write(QStringLiteral("C2"), QStringLiteral("生化检验报告单"), XlsxFormat());
+    mergeCellBlock(doc, 'C', 2, 5, 1, title);
+
+    const ReportPatientInfo& p = patientInfo;
+    const int r1 = writeMergedCell(3, headingFields(p, ageText, asIs), 3, &doc);
+    separator(r1);
+
+    // Results table.
+    const int r2 = r1 + 1;
+    const int n = reportItems.size();
+    const bool numbers = !isOptionOff(14);
+    for (int row = r2; row <= r2 + n; ++row) {
+        if (numbers)
+            mergeCellBlock(doc, 'C', row, 2, 1, base);
+        else
+            mergeCellBlock(doc, 'B', row, 3, 1, base);
+        mergeCellBlock(doc, 'E', row, 2, 1, base);
+        mergeCellBlock(doc, 'H', row, 2, 1, base);
+    }
+    XlsxFormat head = base;
+    head.setBottomBorderStyle(XlsxFormat::BorderThin);
+    for (char c = 'A'; c <= 'I'; ++c)
+        doc.write(cellName(c, r2), QString(), head);
+    doc.write(cellName(numbers ? 'B' : 'A', r2), QCoreApplication::translate("T", "项目缩写"), XlsxFormat());
+    doc.write(cellName(numbers ? 'C' : 'B', r2), QCoreApplication::translate("T", "全称"), XlsxFormat());
+    doc.write(cellName('E', r2), QCoreApplication::translate("T", "检验结果"), XlsxFormat());
+    doc.write(cellName('G', r2), QCoreApplication::translate("T", "提示"), XlsxFormat());
+    XlsxFormat rangeHead = head;
+    rangeHead.setHorizontalAlignment(XlsxFormat::AlignRight);
+    doc.write(cellName('H', r2), QCoreApplication::translate("T", "参考范围"), rangeHead);
+
+    int s = 1;
+    for (int k = 0; k < n; ++k) {
+        const ReportItem& item = reportItems.at(k);
+        const int row = r2 + 1 + k;
+        QString image, arrow;
+        const QString colour = resultGauge(item.value, item.low, item.high, image, arrow);
+        XlsxFormat f = base;
+        if (!colour.isEmpty()) {
+            QColor c;
+            c.setNamedColor(colour);
+            f.setFontColor(c);
+        }
+        if (numbers)
+            doc.write(cellName('A', row), QString::number(s++), f);
+        doc.write(cellName(numbers ? 'B' : 'A', row), item.code, f);
+        doc.write(cellName(numbers ? 'C' : 'B', row), item.name, f);
+        doc.write(cellName('E', row), item.resultText + item.unit, f);
+        doc.write(cellName('G', row), arrow, f);
+        if (!(item.high == 0 && item.low == 0)) {
+            f.setHorizontalAlignment(XlsxFormat::AlignRight);
+            doc.write(cellName('H', row), item.rangeText, f);
+        }
+    }
+
+    // Closing rule, serum indices, people and times.
+    const int f = r2 + n + 1;
+    XlsxFormat rule = base;
+    rule.setTopBorderStyle(XlsxFormat::BorderThin);
+    mergeCellBlock(doc, 'A', f, 9, 1, rule);
+    doc.setRowHeight(f, f, 5.0);
+
+    QVector<HtmlCell> serum;
+    serumIndexText(errcodeTail, p.sampleJson, serum);
+    char column = 'A';
+    for (const HtmlCell& cell : qAsConst(serum)) {
+        if (column > 'I')
+            break;
+        doc.write(cellName(column, f + 1), cell.text, XlsxFormat());
+        mergeCellBlock(doc, column, f + 1, 3, 1, base);
+        column += 3;
+    }
+    const int s1 = serum.isEmpty() ? f + 1 : f + 2;
+    int t = writeMergedCell(s1, peopleCells(p, asIs), 3, &doc);
+
+    // Closing lines.
+    XlsxFormat disclaimer = base;
+    disclaimer.setFontItalic(true);
+    auto line = [&](int option, const QString& text, int width, const XlsxFormat& format) {
+        if (isOptionOff(option))
+            return;
+        doc.write(cellName('A', t), text, XlsxFormat());
+        mergeCellBlock(doc, 'A', t, width, 1, format);
+        ++t;
+    };
+    line(21, QCoreApplication::translate("T", "临床诊断") + QLatin1Char(':') + p.diagnosis, 9, base);
+    line(22, QCoreApplication::translate("T", "序列号") + QLatin1Char(':') + p.serialNumber, 3, base);
+    line(23, QCoreApplication::translate("T", "本次检验仅对该样本负责!"), 8, disclaimer);
+    line(24, p.customText, 8, base);
+
+    // Contact rows.
+    separator(t);
+    const int u = t + 1;
+    XlsxFormat contact = base;
+    contact.setFontColor(accent);
+    contact.setFontBold(true);
+    char c = 'A';
+    if (!isOptionOff(2)) {
+        doc.write(cellName('A', u), QCoreApplication::translate("T", "电话") + QLatin1Char(':') + phone, XlsxFormat());
+        mergeCellBlock(doc, 'A', u, 3, 1, contact);
+        c = 'D';
+    }
+    if (!isOptionOff(3)) {
+        doc.write(cellName(c, u), QCoreApplication::translate("T", "邮箱") + QLatin1Char(':') + email, XlsxFormat());
+        mergeCellBlock(doc, c, u, 3, 1, contact);
+    }
+    const QImage makerLogo(QStringLiteral(":/images/logo_qv.png"));
+    if (!makerLogo.isNull())
+        doc.insertImage(u, 7, makerLogo.scaledToWidth(120, Qt::SmoothTransformation));
+    if (!isOptionOff(4)) {
+        doc.write(cellName('A', u + 1), QCoreApplication::translate("T", "地址") + QLatin1Char(':') + address, XlsxFormat());
+        mergeCellBlock(doc, 'A', u + 1, 6, 1, contact);
+    }
+
+    if (!doc.saveAs(fileName)) {
+        qDebug() << "chkReportPage::exportExcel" << fileName << "error:" << doc.errorString();
+        return false;
+    }
+    return true;
 }

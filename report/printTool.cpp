@@ -187,6 +187,8 @@ void printTool::printDocument(QPrinter* printer)
             } else {
                 painter.translate(0, bodyH);
             }
+            // The footer line is 10 units high, less than a line of the font: unclipped, so
+            // that the page numbers stay readable.
             painter.drawText(QRectF(0, 0, W, 10), Qt::AlignCenter | Qt::TextDontClip, QStringLiteral("%1 / %2").arg(p + 1).arg(P));
             painter.translate(0, 10);
             ++p;

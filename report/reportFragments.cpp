@@ -31,6 +31,39 @@ QString percent(int value)
     return QStringLiteral("'%1%'").arg(value);
 }
 
+// A new row (no text, no attributes) at the end of the table.
+template <class Node>
+elementBase* appendRow(elementBase* table)
+{
+    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    table->m_children.append(row);
+    return row;
+}
+
+// Lays the cells into rows of the table, each row holding at most columns cells that take a
+// place; makeCell appends a cell's element to the row (its attributes already carry the cell
+// width) and says whether it takes a place. No row is made for an empty list.
+template <class Node, class MakeCell>
+void layCells(elementBase* table, const QVector<HtmlCell>& cells, int columns, MakeCell makeCell)
+{
+    if (cells.isEmpty())
+        return;
+    columns = qMax(1, columns);
+    const QString cellWidth = percent(100 / columns);
+    elementBase* row = appendRow<Node>(table);
+    int used = 0;
+    for (const HtmlCell& cell : cells) {
+        if (used >= columns) {
+            row = appendRow<Node>(table);
+            used = 0;
+        }
+        Attributes attributes = cell.attributes;
+        attributes.insert(QStringLiteral("width"), cellWidth);
+        if (makeCell(row, cell, attributes))
+            ++used;
+    }
+}
+
 } // namespace
 
 template <class Node>
@@ -68,27 +101,12 @@ elementBase* reportFragments<Node>::createTable(const QVector<HtmlCell>& cells, 
 {
     elementBase* table = elementBase::createElement(QStringLiteral("table"),
                                                     Attributes{{QStringLiteral("width"), percent(widthPercent)}});
-    if (cells.isEmpty())
-        return table;
-    columns = qMax(1, columns);
-    const QString cellWidth = percent(100 / columns);
-    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    table->m_children.append(row);
-    int used = 0;
-    for (const HtmlCell& cell : cells) {
-        Attributes attributes = cell.attributes;
-        if (used >= columns) {
-            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-            table->m_children.append(row);
-            used = 0;
-        }
-        attributes.insert(QStringLiteral("width"), cellWidth);
+    layCells<Node>(table, cells, columns, [this](elementBase* row, const HtmlCell& cell, const Attributes& attributes) {
         elementBase* td = Node::createElementText(QStringLiteral("td"), cell.text, attributes);
         row->m_children.append(td);
         if (cell.content) {
             td->m_children.append(cell.content);
-            ++used;
-            continue;
+            return true;
         }
         bool shown = true;
         if (cell.optionNumber != -1) {
@@ -98,9 +116,8 @@ elementBase* reportFragments<Node>::createTable(const QVector<HtmlCell>& cells, 
         td->setVisible(shown, QString());
         // A printed cell that is switched off gives its place to the next one; a template
         // cell keeps its place, struck through.
-        if ((shown && td->type() == 0) || td->type() == 1)
-            ++used;
-    }
+        return (shown && td->type() == 0) || td->type() == 1;
+    });
     return table;
 }
 
@@ -109,21 +126,7 @@ elementBase* reportFragments<Node>::createFullWidthTable(const QVector<HtmlCell>
 {
     elementBase* table = Node::createElement(QStringLiteral("table"),
                                              Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")}});
-    if (cells.isEmpty())
-        return table;
-    columns = qMax(1, columns);
-    const QString cellWidth = percent(100 / columns);
-    elementBase* row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    table->m_children.append(row);
-    int used = 0;
-    for (const HtmlCell& cell : cells) {
-        if (used >= columns) {
-            row = Node::createElementText(QStringLiteral("tr"), QString(), Attributes());
-            table->m_children.append(row);
-            used = 0;
-        }
-        Attributes attributes = cell.attributes;
-        attributes.insert(QStringLiteral("width"), cellWidth);
+    layCells<Node>(table, cells, columns, [this](elementBase* row, const HtmlCell& cell, const Attributes& attributes) {
         elementBase* td = Node::createElement(QStringLiteral("td"), attributes);
         row->m_children.append(td);
         if (cell.content) {
@@ -136,8 +139,8 @@ elementBase* reportFragments<Node>::createFullWidthTable(const QVector<HtmlCell>
                 p->setNumber(cell.optionNumber);
             }
         }
-        ++used;
-    }
+        return true;  // every cell keeps its place
+    });
     return table;
 }
 

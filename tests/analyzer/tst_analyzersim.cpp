@@ -3,11 +3,19 @@
 #include "AnalyzerSimulator.h"
 #include "FaultPlan.h"
 #include "FrameCodec.h"
+#include "PortScanner.h"
 #include "ResultGenerator.h"
+#include "SimPty.h"
 #include "TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
+#include <atomic>
+#include <fcntl.h>
+#include <memory>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 QByteArray cmd(const QByteArray& json) { return FrameCodec::encode(json); }
@@ -41,6 +49,36 @@ Outcome run(AnalyzerSimulator& sim, const QByteArray& bytes)
 QJsonObject json(const QByteArray& payload) { return QJsonDocument::fromJson(payload).object(); }
 
 const QByteArray kQuery1to3 = R"({"CMD":"ResultQuery","MachineID":"CDSIM0001","StartID":1,"EndID":3})";
+
+QString lockOf(const QString& link)
+{
+    const QFileInfo fi(link);
+    return fi.absolutePath() + "/." + fi.fileName() + ".lock";
+}
+
+// Starts the simulator program and reads its port line.
+QString startProgram(QProcess& p, const QStringList& args)
+{
+    p.start(buildDir() + "/tools/analyzer-sim/analyzer-sim", QStringList(args) << "--quiet" << "--exit-with-parent");
+    if (!p.waitForStarted(10000))
+        return QString();
+    QString port;
+    (void)QTest::qWaitFor([&] {
+        while (p.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(p.readLine()).trimmed();
+            if (line.startsWith("port: "))
+                port = line.mid(6);
+        }
+        return !port.isEmpty() || p.state() == QProcess::NotRunning;
+    }, 15000);
+    return port;
+}
+
+bool stopProgram(QProcess& p)
+{
+    p.terminate();
+    return p.waitForFinished(10000) && p.exitCode() == 0;
+}
 } // namespace
 
 class tst_analyzersim : public QObject
@@ -203,6 +241,150 @@ private slots:
             r = run(sim, cmd(QString(R"({"CMD":"ResultQuery","StartID":%1,"EndID":4})").arg(id).toUtf8()));
             QCOMPARE(json(r.payloads.value(0)).value("Result").toObject().value("rowid").toInt(), id);
         }
+    }
+
+    // Simulators started at the same moment, in this process and as programs, each get a
+    // name of their own among /tmp/ttyCDSIM<k>, and give it back when they end.
+    void simultaneousSimulatorsGetDistinctNames()
+    {
+        const int n = 6;
+        AnalyzerSimulator::Options o;
+        o.count = 1;
+        std::vector<std::unique_ptr<AnalyzerSimulator>> sims;
+        std::vector<std::unique_ptr<SimPty>> ptys;
+        for (int i = 0; i < n; ++i) {
+            sims.emplace_back(new AnalyzerSimulator(o));
+            ptys.emplace_back(new SimPty(*sims.back()));
+        }
+        QProcess progs[2];
+        for (QProcess& p : progs)
+            p.start(buildDir() + "/tools/analyzer-sim/analyzer-sim", {"--quiet", "--exit-with-parent"});
+        std::atomic<bool> go{false};
+        std::vector<std::thread> threads;
+        bool ok[n] = {};
+        for (int i = 0; i < n; ++i)
+            threads.emplace_back([&, i] {
+                while (!go.load())
+                    std::this_thread::yield();
+                ok[i] = ptys[i]->open();
+            });
+        go = true;
+        for (auto& t : threads)
+            t.join();
+
+        QSet<QString> names;
+        for (int i = 0; i < n; ++i) {
+            QVERIFY(ok[i]);
+            const QString link = ptys[i]->linkPath();
+            QVERIFY2(link.startsWith(QString("/tmp/%1").arg(PortScanner::SimLinkPrefix)), qPrintable(link));
+            QCOMPARE(QFileInfo(link).symLinkTarget(), ptys[i]->slavePath());
+            names << link;
+        }
+        for (QProcess& p : progs) {
+            QString port;
+            QVERIFY(QTest::qWaitFor([&] {
+                while (p.canReadLine()) {
+                    const QString line = QString::fromLocal8Bit(p.readLine()).trimmed();
+                    if (line.startsWith("port: "))
+                        port = line.mid(6);
+                }
+                return !port.isEmpty();
+            }, 15000));
+            names << port;
+        }
+        QCOMPARE(names.size(), n + 2);
+
+        for (int i = 0; i < n; ++i) {
+            const QString link = ptys[i]->linkPath();
+            ptys[i]->close();
+            QVERIFY(!QFileInfo(link).isSymLink());
+            QVERIFY(!QFile::exists(lockOf(link)));
+        }
+        for (QProcess& p : progs)
+            QVERIFY(stopProgram(p));
+    }
+
+    // What a killed simulator leaves (a link, perhaps to a device number that another line has
+    // taken since, and a lock file nobody holds) never stands in a later simulator's way.
+    void leftoversOfKilledSimulatorsAreTakenOver()
+    {
+        TempWorkDir dir;
+        QProcess killed;
+        const QString link = startProgram(killed, {"--link", dir.file("ttySIM")});
+        QCOMPARE(link, dir.file("ttySIM"));
+        killed.kill();
+        QVERIFY(killed.waitForFinished(10000));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFile::exists(lockOf(link)));
+
+        AnalyzerSimulator::Options o;
+        o.count = 1;
+        AnalyzerSimulator sim(o);
+        SimPty pty(sim);
+        QString err;
+        QVERIFY2(pty.open(link, &err), qPrintable(err));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), pty.slavePath());
+        pty.close();
+
+        // In /tmp the next simulator clears them away: a link beside a free lock file even when
+        // its device exists, and a link that points nowhere; a link without a lock file that
+        // leads to a device may be a running simulator of an older build and stays.
+        const QString stem = QString("/tmp/%1-left%2-").arg(PortScanner::SimLinkPrefix).arg(QCoreApplication::applicationPid());
+        const QString reused = stem + "reused", gone = stem + "gone", older = stem + "older";
+        QVERIFY(QFile::link("/dev/null", reused));
+        QFile lock(lockOf(reused));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        QVERIFY(QFile::link("/dev/pts/ttyCDSIM-no-such", gone));
+        QVERIFY(QFile::link("/dev/null", older));
+        SimPty next(sim);
+        QVERIFY(next.open());
+        QVERIFY(!QFileInfo(reused).isSymLink());
+        QVERIFY(!QFile::exists(lockOf(reused)));
+        QVERIFY(!QFileInfo(gone).isSymLink());
+        QVERIFY(QFileInfo(older).isSymLink());
+        QVERIFY(next.linkPath() != older);
+        QFile::remove(older);
+    }
+
+    // A name that a running simulator holds is not taken, not even while its line is down
+    // after a hang-up; the line then comes back behind the same name.
+    void aHeldNameIsNotTakenOver()
+    {
+        AnalyzerSimulator::Options o;
+        o.count = 1;
+        QVERIFY(o.faults.add(FaultPlan::Hangup, "ReMachineID@1"));
+        AnalyzerSimulator sim(o);
+        SimPty held(sim);
+        const QString link = QString("/tmp/%1-held%2").arg(PortScanner::SimLinkPrefix).arg(QCoreApplication::applicationPid());
+        QVERIFY(held.open(link));
+        const QString firstSlave = held.slavePath();
+
+        AnalyzerSimulator other(AnalyzerSimulator::Options{});
+        SimPty rival(other);
+        QString err;
+        QVERIFY(!rival.open(link, &err));
+        QVERIFY2(err.contains("held"), qPrintable(err));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), firstSlave);
+
+        held.start(1500);
+        {
+            const int fd = ::open(QFile::encodeName(link).constData(), O_RDWR | O_NOCTTY);
+            QVERIFY(fd >= 0);
+            const QByteArray f = FrameCodec::encode(R"({"CMD":"MachineID"})");
+            QCOMPARE(int(::write(fd, f.constData(), size_t(f.size()))), f.size());
+            ::close(fd);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return held.hangups() == 1; }, 10000));
+        QVERIFY(!QFileInfo(link).isSymLink()); // the line is down, and its name with it
+        QVERIFY(!rival.open(link, &err));
+        QVERIFY(rival.open());
+        QVERIFY(rival.linkPath() != link);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(link).isSymLink(); }, 10000)); // the line is back
+        held.stop();
+        QCOMPARE(QFileInfo(link).symLinkTarget(), held.slavePath());
+        held.close();
+        QVERIFY(!QFileInfo(link).isSymLink());
     }
 
     void servesAndRereadsAResultsFile()

@@ -48,7 +48,7 @@ bool SimProcess::start(const QStringList& args)
     // beside this one lists it.
     static int serial = 0;
     const QString link = QDir::current().absoluteFilePath(QStringLiteral("ttySIM%1").arg(serial++));
-    m_process.start(bin, QStringList(args) << QStringLiteral("--link") << link);
+    m_process.start(bin, QStringList(args) << QStringLiteral("--link") << link << QStringLiteral("--exit-with-parent"));
     if (!m_process.waitForStarted(5000))
         return false;
     return QTest::qWaitFor([&] {

@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 #include "configAccess.h"
 #include "dataAccess.h"
+#include "Language.h"
+#include "SettingDialog.h"
 #include "dlgLogin.h"
 #include "ui_Index.h"
 
@@ -16,6 +18,7 @@
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 int userRows()
@@ -87,6 +90,53 @@ private slots:
         f->cmbPortName->setCurrentIndex(1);
         w.slotUpdateComItem({"/dev/ttyS9", "/dev/ttyS1"});
         QCOMPARE(f->cmbPortName->currentText(), QStringLiteral("/dev/ttyS1"));
+    }
+
+    // The print-settings button of the settings dialog emits two signals; the window joins
+    // exactly one of them, so the print settings open once per click.
+    void printSettingsJoinedOnce()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        int joins = -1;
+        bool viaPrintpreview = false;
+        QTimer::singleShot(0, &w, [&] {
+            SettingDialog* d = w.m_settingDialog;
+            if (!d)
+                return;
+            viaPrintpreview = QObject::disconnect(d, SIGNAL(printpreview()), &w, SLOT(slot_printpreviewUI()));
+            const bool viaOther =
+                QObject::disconnect(d, SIGNAL(signal_printpreviewUI()), &w, SLOT(slot_printpreviewUI()));
+            joins = int(viaPrintpreview) + int(viaOther);
+            d->reject();
+        });
+        w.on_pushButton_12_clicked();
+        QCOMPARE(joins, 1);
+        QVERIFY(viaPrintpreview);
+        QVERIFY(!w.m_settingDialog);
+    }
+
+    // Closing the language dialog refills the case-field lists from the lookup tables.
+    void languageDialogRefillsCaseLists()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        QSqlQuery q;
+        QVERIFY(q.exec("insert into species(name) values('Ward 7')"));
+        QCOMPARE(w.form()->speciesname->findText("Ward 7"), -1);
+        bool shown = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (Language* d = w.m_language) {
+                shown = true;
+                d->reject();
+            }
+        });
+        w.slot_languageUI();
+        QVERIFY(shown);
+        QVERIFY(!w.m_language);
+        QVERIFY(w.form()->speciesname->findText("Ward 7") > 0);
     }
 
     void legacyAccountMigration()

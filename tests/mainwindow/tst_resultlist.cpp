@@ -354,6 +354,8 @@ private slots:
         f->tableWidget->setSelectionMode(QAbstractItemView::MultiSelection);
         f->tableWidget->selectRow(rowOf(w, b));
         f->tableWidget->selectRow(rowOf(w, c));
+        // selecting a result shows its case in the form; the edits come after the selection
+        f->patientinfoname->setText("Lucky O'Hara");
         f->patientinfoage->setText("2");
         f->patientinfoage1->setText("");
         f->reviewername->setEditText("Dr. Bianchi");

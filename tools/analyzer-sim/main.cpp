@@ -11,6 +11,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 std::atomic<bool> g_stop{false};
@@ -70,9 +72,17 @@ int main(int argc, char** argv)
     QCommandLineOption reopen("reopen-after", "After a hang-up, open a new line behind the same link after MS "
                                               "(default 1000; negative: exit).", "MS", "1000");
     QCommandLineOption quiet({"q", "quiet"}, "Print only the port lines.");
+    QCommandLineOption withParent("exit-with-parent", "End when the program that started this one ends "
+                                                      "(for test programs that may be killed).");
     p.addOptions({count, results, writeOpt, seed, machine, link, grow, drop, corrupt, split, splitPause, noise,
-                  delay, hangup, reopen, quiet});
+                  delay, hangup, reopen, quiet, withParent});
     p.process(app);
+    if (p.isSet(withParent)) {
+        const pid_t parent = ::getppid();
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent || parent == 1)
+            return 0; // already gone
+    }
 
     AnalyzerSimulator::Options opt;
     opt.count = p.value(count).toInt();

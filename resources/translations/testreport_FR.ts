@@ -1,0 +1,257 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
+        <source>失败</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <source>该结果已无法读取，未保存</source>
+        <translation>Ce résultat ne peut plus être lu ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <source>该结果的检测数据无法读取，未保存</source>
+        <translation>Les données d'analyse de ce résultat sont illisibles ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>成功</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>保存成功</source>
+        <translation>Enregistrement réussi</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <source>保存失败</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="60" />
+        <source>打印</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <source>请勾选打印报告</source>
+        <translation>Cochez les rapports à imprimer</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <source>确认打印吗？</source>
+        <translation>Imprimer maintenant ?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="61" />
+        <source>以下结果无法读取，未打印：%1</source>
+        <translation>Ces résultats sont illisibles et n'ont pas été imprimés : %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <source>该结果无法读取，未生成报告</source>
+        <translation>Ce résultat est illisible ; aucun rapport n'a été créé.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="82" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="101" />
+        <source>Save Text</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="94" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="113" />
+        <source>文件无法写入，请检查路径或关闭正在使用该文件的程序：%1</source>
+        <translation>Impossible d'écrire le fichier. Vérifiez le chemin ou fermez le programme qui l'utilise : %1</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="193" />
+        <location filename="../../report/chkReportPage.cpp" line="516" />
+        <source>送检者</source>
+        <translation>Envoyé par</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="194" />
+        <location filename="../../report/chkReportPage.cpp" line="517" />
+        <source>检验者</source>
+        <translation>Analysé par</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="195" />
+        <location filename="../../report/chkReportPage.cpp" line="518" />
+        <source>审核者</source>
+        <translation>Vérifié par</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="196" />
+        <location filename="../../report/chkReportPage.cpp" line="519" />
+        <source>送检时间：</source>
+        <translation>Envoyé le : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="197" />
+        <location filename="../../report/chkReportPage.cpp" line="520" />
+        <source>检验时间：</source>
+        <translation>Analysé le : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="198" />
+        <location filename="../../report/chkReportPage.cpp" line="521" />
+        <source>打印时间</source>
+        <translation>Imprimé le</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="204" />
+        <source>临床诊断：</source>
+        <translation>Diagnostic clinique : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="205" />
+        <location filename="../../report/chkReportPage.cpp" line="536" />
+        <source>序列号</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="206" />
+        <location filename="../../report/chkReportPage.cpp" line="537" />
+        <source>本次检验仅对该样本负责!</source>
+        <translation>Ces résultats ne concernent que l'échantillon analysé !</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="269" />
+        <source>生化检验报告单</source>
+        <translation>Rapport d'analyse biochimique</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="284" />
+        <location filename="../../report/chkReportPage.cpp" line="440" />
+        <source>科室：</source>
+        <translation>Service : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="285" />
+        <location filename="../../report/chkReportPage.cpp" line="440" />
+        <source>患者编号：</source>
+        <translation>N° patient : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="286" />
+        <location filename="../../report/chkReportPage.cpp" line="441" />
+        <source>姓名：</source>
+        <translation>Nom : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="287" />
+        <location filename="../../report/chkReportPage.cpp" line="441" />
+        <source>样本类型：</source>
+        <translation>Type d'échantillon : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="288" />
+        <location filename="../../report/chkReportPage.cpp" line="442" />
+        <source>性别：</source>
+        <translation>Sexe : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="289" />
+        <location filename="../../report/chkReportPage.cpp" line="442" />
+        <source>样本编号：</source>
+        <translation>N° échantillon : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="290" />
+        <location filename="../../report/chkReportPage.cpp" line="443" />
+        <source>年龄：</source>
+        <translation>Âge : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="291" />
+        <location filename="../../report/chkReportPage.cpp" line="443" />
+        <source>生日：</source>
+        <translation>Date de naissance : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="292" />
+        <location filename="../../report/chkReportPage.cpp" line="444" />
+        <source>采样时间：</source>
+        <translation>Prélevé le : </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="315" />
+        <location filename="../../report/chkReportPage.cpp" line="548" />
+        <source>电话</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="316" />
+        <location filename="../../report/chkReportPage.cpp" line="553" />
+        <source>邮箱</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="321" />
+        <location filename="../../report/chkReportPage.cpp" line="560" />
+        <source>地址</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="465" />
+        <source>项目缩写</source>
+        <translation>Abréviation</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="466" />
+        <source>全称</source>
+        <translation>Nom complet</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="467" />
+        <source>检验结果</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="468" />
+        <source>提示</source>
+        <translation>Indication</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="471" />
+        <source>参考范围</source>
+        <translation>Valeurs de référence</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="535" />
+        <source>临床诊断</source>
+        <translation>Diagnostic clinique</translation>
+    </message>
+    <message>
+        <location filename="../../report/ReportAssembly.cpp" line="167" />
+        <source>岁</source>
+        <translation> ans </translation>
+    </message>
+    <message>
+        <location filename="../../report/ReportAssembly.cpp" line="168" />
+        <source>月</source>
+        <translation> mois</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,257 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
+        <source>该结果已无法读取，未保存</source>
+        <translation>Этот результат больше не читается; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
+        <source>该结果的检测数据无法读取，未保存</source>
+        <translation>Данные анализа этого результата не читаются; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>成功</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
+        <source>保存成功</source>
+        <translation>Успешно сохранено</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="60" />
+        <source>打印</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="40" />
+        <source>请勾选打印报告</source>
+        <translation>Отметьте отчёты для печати</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="43" />
+        <source>确认打印吗？</source>
+        <translation>Печатать?</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="61" />
+        <source>以下结果无法读取，未打印：%1</source>
+        <translation>Эти результаты не читаются и не напечатаны: %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
+        <source>该结果无法读取，未生成报告</source>
+        <translation>Этот результат не читается; отчёт не создан.</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="82" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="101" />
+        <source>Save Text</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexReport.cpp" line="94" />
+        <location filename="../../mainwindow/IndexReport.cpp" line="113" />
+        <source>文件无法写入，请检查路径或关闭正在使用该文件的程序：%1</source>
+        <translation>Не удаётся записать файл. Проверьте путь или закройте программу, использующую файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>T</name>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="193" />
+        <location filename="../../report/chkReportPage.cpp" line="516" />
+        <source>送检者</source>
+        <translation>Направил</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="194" />
+        <location filename="../../report/chkReportPage.cpp" line="517" />
+        <source>检验者</source>
+        <translation>Исполнитель</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="195" />
+        <location filename="../../report/chkReportPage.cpp" line="518" />
+        <source>审核者</source>
+        <translation>Проверил</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="196" />
+        <location filename="../../report/chkReportPage.cpp" line="519" />
+        <source>送检时间：</source>
+        <translation>Время направления: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="197" />
+        <location filename="../../report/chkReportPage.cpp" line="520" />
+        <source>检验时间：</source>
+        <translation>Время анализа: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="198" />
+        <location filename="../../report/chkReportPage.cpp" line="521" />
+        <source>打印时间</source>
+        <translation>Время печати</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="204" />
+        <source>临床诊断：</source>
+        <translation>Клинический диагноз: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="205" />
+        <location filename="../../report/chkReportPage.cpp" line="536" />
+        <source>序列号</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="206" />
+        <location filename="../../report/chkReportPage.cpp" line="537" />
+        <source>本次检验仅对该样本负责!</source>
+        <translation>Результаты относятся только к исследованному образцу!</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="269" />
+        <source>生化检验报告单</source>
+        <translation>Биохимический анализ</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="284" />
+        <location filename="../../report/chkReportPage.cpp" line="440" />
+        <source>科室：</source>
+        <translation>Отделение: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="285" />
+        <location filename="../../report/chkReportPage.cpp" line="440" />
+        <source>患者编号：</source>
+        <translation>№ пациента: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="286" />
+        <location filename="../../report/chkReportPage.cpp" line="441" />
+        <source>姓名：</source>
+        <translation>Кличка: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="287" />
+        <location filename="../../report/chkReportPage.cpp" line="441" />
+        <source>样本类型：</source>
+        <translation>Тип образца: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="288" />
+        <location filename="../../report/chkReportPage.cpp" line="442" />
+        <source>性别：</source>
+        <translation>Пол: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="289" />
+        <location filename="../../report/chkReportPage.cpp" line="442" />
+        <source>样本编号：</source>
+        <translation>№ образца: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="290" />
+        <location filename="../../report/chkReportPage.cpp" line="443" />
+        <source>年龄：</source>
+        <translation>Возраст: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="291" />
+        <location filename="../../report/chkReportPage.cpp" line="443" />
+        <source>生日：</source>
+        <translation>Дата рождения: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="292" />
+        <location filename="../../report/chkReportPage.cpp" line="444" />
+        <source>采样时间：</source>
+        <translation>Время взятия: </translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="315" />
+        <location filename="../../report/chkReportPage.cpp" line="548" />
+        <source>电话</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="316" />
+        <location filename="../../report/chkReportPage.cpp" line="553" />
+        <source>邮箱</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="321" />
+        <location filename="../../report/chkReportPage.cpp" line="560" />
+        <source>地址</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="465" />
+        <source>项目缩写</source>
+        <translation>Сокращение</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="466" />
+        <source>全称</source>
+        <translation>Полное название</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="467" />
+        <source>检验结果</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="468" />
+        <source>提示</source>
+        <translation>Отметка</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="471" />
+        <source>参考范围</source>
+        <translation>Референсный интервал</translation>
+    </message>
+    <message>
+        <location filename="../../report/chkReportPage.cpp" line="535" />
+        <source>临床诊断</source>
+        <translation>Клинический диагноз</translation>
+    </message>
+    <message>
+        <location filename="../../report/ReportAssembly.cpp" line="167" />
+        <source>岁</source>
+        <translation> г. </translation>
+    </message>
+    <message>
+        <location filename="../../report/ReportAssembly.cpp" line="168" />
+        <source>月</source>
+        <translation> мес.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,153 @@
+#include "TestSupport.h"
+#include "chkReportPage.h"
+
+#include <QtTest>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+
+// The test report as a PDF file, read back with poppler's tools.
+class tst_chkreport_pdf : public QObject
+{
+    Q_OBJECT
+
+    static QString run(const QString& program, const QStringList& args)
+    {
+        QProcess p;
+        p.start(program, args);
+        if (!p.waitForFinished(30000))
+            return QString();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    // Text of a PDF without blanks; NFKC turns the radicals some CJK fonts map to back into
+    // the ideographs.
+    static QString pdfText(const QString& file)
+    {
+        QString text = run("pdftotext", {file, "-"}).normalized(QString::NormalizationForm_KC);
+        text.remove(QRegularExpression("\\s+"));
+        return text;
+    }
+
+    static bool holds(const QString& flatText, const char* part)
+    {
+        QString p = QString::fromUtf8(part).normalized(QString::NormalizationForm_KC);
+        p.remove(QRegularExpression("\\s+"));
+        return flatText.contains(p);
+    }
+
+    static void fillPage(chkReportPage& page, int rows)
+    {
+        page.language = QStringLiteral("Chinese");
+        page.optionMask = 0;
+        page.ageText = QStringLiteral("2岁3月");
+        page.patientInfo.patientName = QStringLiteral("Bella");
+        page.patientInfo.division = QStringLiteral("内科");
+        page.patientInfo.testTime = QStringLiteral("2024/03/01 10:15:00");
+        page.patientInfo.customText = QStringLiteral("Thank you");
+        page.errcodeTail = QStringLiteral("001");
+        for (int i = 0; i < rows; ++i) {
+            ReportItem r;
+            r.code = QStringLiteral("AN%1").arg(i);
+            r.name = QStringLiteral("白蛋白 %1").arg(i);
+            r.value = 30 + i;
+            r.low = 25;
+            r.high = 40;
+            r.resultText = QString::number(r.value);
+            r.unit = QStringLiteral("g/L");
+            r.rangeText = QStringLiteral("25-40");
+            page.reportItems.append(r);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils missing");
+    }
+
+    void pdfHoldsTheReport_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("other") << 0 << "A4";
+        QTest::newRow("a5_landscape") << 1 << "A5";
+    }
+
+    void pdfHoldsTheReport()
+    {
+        QFETCH(int, paper);
+        QFETCH(QString, size);
+        TempWorkDir dir;
+        QDir().mkpath("saveFile");
+        {
+            QSettings s("./saveFile/hospital.ini", QSettings::IniFormat);
+            s.setIniCodec("UTF8");
+            s.setValue("/systemCfg/hospital", QStringLiteral("安心动物医院"));
+            s.setValue("/systemCfg/phone", QStringLiteral("0571-1234"));
+        }
+        chkReportPage page;
+        fillPage(page, 5);
+        page.paperMode = paper;
+        QVERIFY(page.exportPdf(dir.file("r.pdf")));
+        const QString info = run("pdfinfo", {dir.file("r.pdf")});
+        if (size == "A4")
+            QVERIFY2(info.contains("Pages:           1"), qPrintable(info));
+        QVERIFY2(info.contains(size == "A4" ? "(A4)" : "(A5)"), qPrintable(info));
+        const QString text = pdfText(dir.file("r.pdf"));
+        for (const char* part : {"安心动物医院", "生化检验报告单", "姓名：Bella", "AN0", "AN4", "白蛋白 3", "34",
+                                 "Icterus:", "0571-1234", "Thank you", "1 / "})
+            QVERIFY2(holds(text, part), part);
+        // landscape A5 is wider than high
+        const QRegularExpression re("Page size:\\s+([0-9.]+) x ([0-9.]+)");
+        const QRegularExpressionMatch m = re.match(info);
+        QVERIFY(m.hasMatch());
+        QCOMPARE(m.captured(1).toDouble() > m.captured(2).toDouble(), paper == 1);
+    }
+
+    void longReportRunsOverPages()
+    {
+        TempWorkDir dir;
+        chkReportPage page;
+        fillPage(page, 20);
+        page.paperMode = 1;          // A5 landscape: 20 rows need more than one page
+        page.chartMode = false;
+        QVERIFY(page.exportPdf(dir.file("long.pdf")));
+        const QString text = pdfText(dir.file("long.pdf"));
+        QVERIFY(text.contains("AN0"));
+        QVERIFY(text.contains("AN19"));
+        QVERIFY2(text.contains("1/2") || text.contains("1/3"), qPrintable(text.right(200)));
+        // an empty page is still a report: heading, contact and the results head
+        chkReportPage empty;
+        empty.optionMask = 0;
+        QVERIFY(empty.exportPdf(dir.file("empty.pdf")));
+        QVERIFY(pdfText(dir.file("empty.pdf")).contains(QStringLiteral("项目缩写")));
+    }
+
+    void unwritableFileIsReported()
+    {
+        TempWorkDir dir;
+        chkReportPage page;
+        fillPage(page, 2);
+        QVERIFY(!page.exportPdf(dir.file("missing/r.pdf")));
+        QVERIFY(!page.exportPdf(QString()));
+        QVERIFY(QDir().mkdir(dir.file("isdir.pdf")));
+        QVERIFY(!page.exportPdf(dir.file("isdir.pdf")));
+        // an existing file is replaced only by a complete one
+        QFile old(dir.file("old.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(page.exportPdf(dir.file("old.pdf")));
+        QFile now(dir.file("old.pdf"));
+        QVERIFY(now.open(QIODevice::ReadOnly));
+        QVERIFY(now.read(5) == "%PDF-");
+    }
+};
+
+QTEST_MAIN(tst_chkreport_pdf)
+#include "tst_chkreport_pdf.moc"
