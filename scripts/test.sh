@@ -7,20 +7,36 @@ root=$PWD
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+passed=0
+# Runs ctest in a build folder and adds its test count to $passed.
+run_ctest() {
+  local dir=$1 log
+  shift
+  log=$(mktemp)
+  (cd "$dir" && ctest --output-on-failure -j"$jobs" "$@") | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  local n
+  n=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+  rm -f "$log"
+  [ "$rc" -eq 0 ] && [ -n "$n" ] || return 1
+  passed=$((passed + n))
+}
 
 echo "== normal build"
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-(cd build && ctest --output-on-failure -j"$jobs" --timeout 600)
+run_ctest build --timeout 600
 
 echo "== sanitizer build"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCHEMDESK_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=0:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$root/tests/ubsan.supp"
-(cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 900)
+run_ctest build-asan --timeout 900
 
 for extra in scripts/test.d/*.sh; do
   [ -e "$extra" ] || continue
   echo "== $extra"
   bash "$extra"
 done
+
+echo "tests: $passed passed, 0 failed"
