@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "chkReportPage.h"
+#include "report_fixture.h"
 #include "tst_workbook_check.h"
 
 #include <QtTest>
@@ -40,41 +41,17 @@ class tst_chkreport_excel : public QObject
 
     static void fillPage(chkReportPage& page, int mask)
     {
-        page.language = QStringLiteral("Chinese");
+        report_fixture::fillPatient(page);
         page.optionMask = mask;
-        page.ageText = QStringLiteral("1岁1月");
         page.reportItems = {item("ALB", "白蛋白", 35, 25, 40, "35", "g/L"),
                             item("ALT", "丙氨酸氨基转移酶", 130.5, 10, 100, "130.5", "U/L"),
                             item("GLU", "葡萄糖", 3.2, 3.9, 6.1, "3.2", "mmol/L")};
-        ReportPatientInfo& p = page.patientInfo;
-        p.division = QStringLiteral("内科");
-        p.patientNumber = QStringLiteral("P-001");
-        p.patientName = QStringLiteral("Bella <Lab> & Co");
-        p.sampleType = QStringLiteral("血清");
-        p.sex = QStringLiteral("雌");
-        p.sampleNumber = QStringLiteral("S-7");
-        p.sampleTime = QStringLiteral("2024/03/01 08:30:00");
-        p.submitter = QStringLiteral("张三");
-        p.tester = QStringLiteral("李四");
-        p.reviewer = QStringLiteral("王五");
-        p.submitTime = QStringLiteral("2024/03/01 09:00:00");
-        p.testTime = QStringLiteral("2024/03/01 10:15:00");
-        p.diagnosis = QStringLiteral("肾病?");
-        p.customText = QStringLiteral("<b>自定义</b>说明");
-        p.serialNumber = QStringLiteral("QV100200");
-        p.birthday = QStringLiteral("2023-01-15");
         page.errcodeTail = QStringLiteral("111");
     }
 
     static void writeSettings(const QString& hospital)
     {
-        QDir().mkpath("saveFile");
-        QSettings s("./saveFile/hospital.ini", QSettings::IniFormat);
-        s.setIniCodec("UTF8");
-        s.setValue("/systemCfg/hospital", hospital);
-        s.setValue("/systemCfg/address", QStringLiteral("滨江路 8 号"));
-        s.setValue("/systemCfg/phone", QStringLiteral("0571-1234"));
-        s.setValue("/systemCfg/email", QStringLiteral("vet@example.org"));
+        report_fixture::writeHospital(hospital);
         QImage logo(400, 100, QImage::Format_RGB32);
         logo.fill(Qt::darkCyan);
         QVERIFY(logo.save("print_logo.png"));

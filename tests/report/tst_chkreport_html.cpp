@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "chkReportPage.h"
+#include "report_fixture.h"
 
 #include <QtTest>
 #include <QDir>
@@ -48,39 +49,12 @@ class tst_chkreport_html : public QObject
 
     static void fillPage(chkReportPage& page)
     {
-        page.language = QStringLiteral("Chinese");
+        report_fixture::fillPatient(page);
         page.fontSize = 12;
-        page.ageText = QStringLiteral("1岁1月");
-        ReportPatientInfo& p = page.patientInfo;
-        p.division = QStringLiteral("内科");
-        p.patientNumber = QStringLiteral("P-001");
-        p.patientName = QStringLiteral("Bella <Lab> & Co");
-        p.sampleType = QStringLiteral("血清");
-        p.sex = QStringLiteral("雌");
-        p.sampleNumber = QStringLiteral("S-7");
-        p.sampleTime = QStringLiteral("2024/03/01 08:30:00");
-        p.submitter = QStringLiteral("张三");
-        p.tester = QStringLiteral("李四");
-        p.reviewer = QStringLiteral("王五");
-        p.submitTime = QStringLiteral("2024/03/01 09:00:00");
-        p.testTime = QStringLiteral("2024/03/01 10:15:00");
-        p.diagnosis = QStringLiteral("肾病?");
-        p.customText = QStringLiteral("<b>自定义</b>说明");
-        p.serialNumber = QStringLiteral("QV100200");
-        p.birthday = QStringLiteral("2023-01-15");
         page.errcodeTail = QStringLiteral("101");
     }
 
-    static void writeHospital(const QString& name)
-    {
-        QDir().mkpath("saveFile");
-        QSettings s("./saveFile/hospital.ini", QSettings::IniFormat);
-        s.setIniCodec("UTF8");
-        s.setValue("/systemCfg/hospital", name);
-        s.setValue("/systemCfg/address", QStringLiteral("滨江路 8 号"));
-        s.setValue("/systemCfg/phone", QStringLiteral("0571-1234"));
-        s.setValue("/systemCfg/email", QStringLiteral("vet@example.org"));
-    }
+    static void writeHospital(const QString& name) { report_fixture::writeHospital(name); }
 
     static void writeLogo(int w, int h)
     {
