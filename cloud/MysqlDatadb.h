@@ -11,7 +11,7 @@ public:
     explicit MysqlDatadb(QObject* parent = nullptr);
 
     // Stores the clinic's name, phone and address for the device; false when the server cannot
-    // be reached or the statement fails (both logged).
+    // be reached or the statement fails. Logs nothing of its own.
     bool updateDeviceInfo(QString hospital, QString phone, QString address, QString devicename);
 
 private:

@@ -12,6 +12,26 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+// Collects what is logged while it lives.
+struct MessageLog
+{
+    static QStringList* s_lines;
+    QStringList lines;
+    QtMessageHandler previous;
+    MessageLog() : previous(qInstallMessageHandler(&MessageLog::handle)) { s_lines = &lines; }
+    ~MessageLog()
+    {
+        qInstallMessageHandler(previous);
+        s_lines = nullptr;
+    }
+    static void handle(QtMsgType, const QMessageLogContext&, const QString& text)
+    {
+        if (s_lines)
+            s_lines->append(text);
+    }
+};
+QStringList* MessageLog::s_lines = nullptr;
+
 // The clinic details reach the cloud's device table through a real MySQL-protocol server.
 class tst_mysqldatadb : public QObject
 {
@@ -116,6 +136,12 @@ private slots:
         QVERIFY(!db.updateDeviceInfo("h", "p", "a", "QV100"));
         setCloud("cn", m_server.port(), "mysql");  // reachable, but has no device table
         QVERIFY(!db.updateDeviceInfo("h", "p", "a", "QV100"));
+        {
+            // The failing statement itself writes nothing to the log.
+            MessageLog log;
+            QVERIFY(!db.updateDeviceInfo("h", "p", "a", "QV100"));
+            QCOMPARE(log.lines, QStringList());
+        }
         setCloud("cn", m_server.port(), "cloudtest");
         QVERIFY(db.updateDeviceInfo("again", "p", "a", "QV100"));
         QCOMPARE(deviceRow("QV100").value(0), QString("again"));
