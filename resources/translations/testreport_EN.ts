@@ -4,18 +4,6 @@
     <name>Index</name>
     <message>
         <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
-        <source>失败</source>
-        <translation>Failed</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
         <source>该结果已无法读取，未保存</source>
         <translation>This result can no longer be read; nothing was saved.</translation>
     </message>
@@ -23,21 +11,6 @@
         <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
         <source>该结果的检测数据无法读取，未保存</source>
         <translation>The test data of this result cannot be read; nothing was saved.</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>成功</source>
-        <translation>Success</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>保存成功</source>
-        <translation>Saved successfully</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <source>保存失败</source>
-        <translation>Saving failed</translation>
     </message>
     <message>
         <location filename="../../mainwindow/IndexReport.cpp" line="40" />
@@ -212,31 +185,6 @@
         <location filename="../../report/chkReportPage.cpp" line="560" />
         <source>地址</source>
         <translation>Address</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="465" />
-        <source>项目缩写</source>
-        <translation>Abbr.</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="466" />
-        <source>全称</source>
-        <translation>Full name</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="467" />
-        <source>检验结果</source>
-        <translation>Result</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="468" />
-        <source>提示</source>
-        <translation>Flag</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="471" />
-        <source>参考范围</source>
-        <translation>Reference range</translation>
     </message>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="535" />

@@ -4,18 +4,6 @@
     <name>Index</name>
     <message>
         <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
-        <source>失败</source>
-        <translation>Falhou</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
         <source>该结果已无法读取，未保存</source>
         <translation>Este resultado já não pode ser lido; nada foi guardado.</translation>
     </message>
@@ -23,21 +11,6 @@
         <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
         <source>该结果的检测数据无法读取，未保存</source>
         <translation>Os dados de análise deste resultado não podem ser lidos; nada foi guardado.</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>成功</source>
-        <translation>Sucesso</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>保存成功</source>
-        <translation>Guardado com sucesso</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <source>保存失败</source>
-        <translation>Falha ao guardar</translation>
     </message>
     <message>
         <location filename="../../mainwindow/IndexReport.cpp" line="40" />
@@ -212,31 +185,6 @@
         <location filename="../../report/chkReportPage.cpp" line="560" />
         <source>地址</source>
         <translation>Morada</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="465" />
-        <source>项目缩写</source>
-        <translation>Sigla</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="466" />
-        <source>全称</source>
-        <translation>Nome completo</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="467" />
-        <source>检验结果</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="468" />
-        <source>提示</source>
-        <translation>Indicação</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="471" />
-        <source>参考范围</source>
-        <translation>Intervalo de referência</translation>
     </message>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="535" />

@@ -4,18 +4,6 @@
     <name>Index</name>
     <message>
         <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="72" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="89" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="93" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="108" />
-        <location filename="../../mainwindow/IndexReport.cpp" line="112" />
-        <source>失败</source>
-        <translation>Başarısız</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="151" />
         <source>该结果已无法读取，未保存</source>
         <translation>Bu sonuç artık okunamıyor; hiçbir şey kaydedilmedi.</translation>
     </message>
@@ -23,21 +11,6 @@
         <location filename="../../mainwindow/IndexDetail.cpp" line="182" />
         <source>该结果的检测数据无法读取，未保存</source>
         <translation>Bu sonucun test verileri okunamıyor; hiçbir şey kaydedilmedi.</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>成功</source>
-        <translation>Başarılı</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="191" />
-        <source>保存成功</source>
-        <translation>Başarıyla kaydedildi</translation>
-    </message>
-    <message>
-        <location filename="../../mainwindow/IndexDetail.cpp" line="193" />
-        <source>保存失败</source>
-        <translation>Kaydetme başarısız</translation>
     </message>
     <message>
         <location filename="../../mainwindow/IndexReport.cpp" line="40" />
@@ -212,31 +185,6 @@
         <location filename="../../report/chkReportPage.cpp" line="560" />
         <source>地址</source>
         <translation>Adres</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="465" />
-        <source>项目缩写</source>
-        <translation>Kısaltma</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="466" />
-        <source>全称</source>
-        <translation>Tam adı</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="467" />
-        <source>检验结果</source>
-        <translation>Sonuç</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="468" />
-        <source>提示</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <location filename="../../report/chkReportPage.cpp" line="471" />
-        <source>参考范围</source>
-        <translation>Referans aralığı</translation>
     </message>
     <message>
         <location filename="../../report/chkReportPage.cpp" line="535" />
