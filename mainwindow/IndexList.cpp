@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QSet>
 #include <QSignalBlocker>
 
 namespace {
@@ -86,6 +88,14 @@ void Index::fillTable(const QVector<PanelChkRecord>& records)
     QAbstractItemModel* model = table->model();
     const ListFillGuard guard(table);
     ResultRowText texts;
+    // The selection follows its results, not the row numbers: a reload that adds or removes rows
+    // above would otherwise leave other results selected, or none (and the case form's save needs
+    // the selected rows).
+    QSet<QString> selectedIds;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows()) {
+        if (const QTableWidgetItem* idItem = table->item(index.row(), 0))
+            selectedIds.insert(idItem->text());
+    }
     table->clearSelection();
     table->setRowCount(records.size());
     int firstChanged = -1;
@@ -119,6 +129,18 @@ void Index::fillTable(const QVector<PanelChkRecord>& records)
     // The model's own signal for each cell was held back above: tell the views once.
     if (firstChanged >= 0)
         emit model->dataChanged(model->index(firstChanged, 0), model->index(lastChanged, model->columnCount() - 1));
+    if (!selectedIds.isEmpty()) {
+        QItemSelection again;
+        for (int row = 0; row < records.size(); ++row) {
+            if (selectedIds.contains(QString::number(records.at(row).id)))
+                again.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
+        }
+        if (!again.isEmpty()) {
+            QItemSelectionModel* selection = table->selectionModel();
+            selection->select(again, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            selection->setCurrentIndex(again.first().topLeft(), QItemSelectionModel::NoUpdate);
+        }
+    }
 }
 
 void Index::clearRecordList(QVector<PanelChkRecord>* list)

@@ -467,12 +467,15 @@ bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
 {
     QString sql = QStringLiteral("select * from PanelChkResult where state = 1 and status=1");
     QVariantList values;
+    // Older files hold check times in ISO form ("2024-05-09T08:00:00.000"): compare them in this
+    // store's form, to the second, or a result of the last day would fall outside "<= 23:59:59".
+    const QString storedTime = QStringLiteral("substr(replace(chkdatetime, 'T', ' '), 1, 19)");
     if (f.startchkdate.isValid()) {
-        sql += QStringLiteral(" and chkdatetime >= ?");
+        sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" >= ?");
         values << sqlDateTime(f.startchkdate);
     }
     if (f.endchkdate.isValid()) {
-        sql += QStringLiteral(" and chkdatetime <= ?");
+        sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" <= ?");
         values << sqlDateTime(f.endchkdate);
     }
     for (const QString* text : {&f.sampleid, &f.patientinfoname, &f.patientinfoid}) {

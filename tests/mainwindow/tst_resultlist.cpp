@@ -290,6 +290,62 @@ private slots:
         QCOMPARE(listMatchesStore(w), QString());
     }
 
+    // A reload keeps the selected results selected, wherever their rows move; the case form then
+    // saves into the result it was edited for.
+    void reloadKeepsSelectionOnItsResults()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seed();
+        MessageBoxCloser boxes;
+        Index w;
+        Ui::Index* f = w.form();
+        QTableWidget* t = f->tableWidget;
+        auto selectedIds = [&] {
+            QStringList ids;
+            for (const QModelIndex& index : t->selectionModel()->selectedRows())
+                ids << t->item(index.row(), 0)->text();
+            ids.sort();
+            return ids;
+        };
+
+        t->selectRow(rowOf(w, b));
+        QCOMPARE(f->patientinfoname->text(), QStringLiteral("Bella"));
+        f->patientinfoname->setText("Bella Rose");
+        // A new result arrives while the case is edited: every row moves down by one.
+        const int d = addResult("M3", QDateTime(QDate(2024, 5, 9), QTime(8, 0)), {{"id", "S004"}, {"name", "Coco"}}, "3", "TP");
+        w.refreshTable();
+        QCOMPARE(rowOf(w, d), 0);
+        QCOMPARE(selectedIds(), QStringList{QString::number(b)});
+        QCOMPARE(t->currentRow(), rowOf(w, b));
+        QCOMPARE(f->patientinfoname->text(), QStringLiteral("Bella Rose")); // the edit is not reloaded away
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QCOMPARE(storedPatient(b).value("name").toString(), QStringLiteral("Bella Rose"));
+        QCOMPARE(storedPatient(a).value("name").toString(), QStringLiteral("Lucky"));
+        QCOMPARE(storedPatient(d).value("name").toString(), QStringLiteral("Coco"));
+        QCOMPARE(selectedIds(), QStringList{QString::number(b)});
+
+        // Two selected, one of them deleted elsewhere: the other stays selected.
+        t->setSelectionMode(QAbstractItemView::MultiSelection);
+        t->selectRow(rowOf(w, c));
+        QCOMPARE(selectedIds(), (QStringList{QString::number(b), QString::number(c)}));
+        QVERIFY(Indexdb().setState({b}, 0));
+        w.refreshTable();
+        QCOMPARE(selectedIds(), QStringList{QString::number(c)});
+
+        // A search that leaves the selected result out selects nothing, nor does the reload after it.
+        Ui::Patientfind* q = w.m_patientfind->form();
+        q->startchkdate->setDate(QDate(2024, 5, 1));
+        q->endchkdate->setDate(QDate(2024, 5, 31));
+        q->machineid->setEditText("M3");
+        QTest::mouseClick(q->pushButton, Qt::LeftButton);
+        QCOMPARE(listedIds(w), QStringList{QString::number(d)});
+        QVERIFY(selectedIds().isEmpty());
+        w.refreshTable();
+        QVERIFY(selectedIds().isEmpty());
+        QCOMPARE(listMatchesStore(w), QString());
+    }
+
     void rowTextsRememberedPerFillMatchLookups()
     {
         TempWorkDir dir;

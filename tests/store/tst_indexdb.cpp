@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "dbHelper.h"
 
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -382,6 +383,83 @@ private slots:
         for (const PanelChkRecord& r : out)
             got << r.name;
         QCOMPARE(got, names);
+    }
+
+    // Check times written in ISO form by older files are found on their own day, the last day of
+    // the range included, and read back as the same time.
+    void isoCheckTimesAreSearchedByDay()
+    {
+        fillFour();
+        QSqlQuery q;
+        QVERIFY(q.exec("update PanelChkResult set chkdatetime = '2024-06-11T08:00:00.000' where machineid = 'M1' "
+                       "and patientinfo like '%咪咪%'"));
+        QVERIFY(q.exec("update PanelChkResult set chkdatetime = '2024-06-12T23:59:59.500' where patientinfo like '%大黄%'"));
+        QueryFilter f;
+        f.startchkdate = QDateTime(QDate(2024, 6, 11), QTime(0, 0));
+        f.endchkdate = QDateTime(QDate(2024, 6, 11), QTime(23, 59, 59, 999));
+        QVector<PanelChkRecord> out;
+        QVERIFY(m_db.queryByFilter(f, &out));
+        QCOMPARE(out.size(), 1);
+        QCOMPARE(out.first().name, QString("咪咪"));
+        QCOMPARE(out.first().chkdatetime, kDay.addDays(1));
+
+        f.endchkdate = QDateTime(QDate(2024, 6, 12), QTime(23, 59, 59, 999));
+        out.clear();
+        QVERIFY(m_db.queryByFilter(f, &out));
+        QStringList names;
+        for (const PanelChkRecord& r : out)
+            names << r.name;
+        QCOMPARE(names, (QStringList{"大黄", "咪咪"}));
+        // The day before and after stay out.
+        f.startchkdate = QDateTime(QDate(2024, 6, 13), QTime(0, 0));
+        f.endchkdate = QDateTime(QDate(2024, 6, 13), QTime(23, 59, 59, 999));
+        out.clear();
+        QVERIFY(m_db.queryByFilter(f, &out));
+        QCOMPARE(out.size(), 1);
+        QCOMPARE(out.first().name, QString("小白"));
+    }
+
+    // The acquisition mode switches the main database between two files whose ids overlap: a
+    // reload after the switch shows the other file's results, never the first file's texts.
+    void liveReloadAfterSwitchingDatabaseFile()
+    {
+        fillFour();
+        QVector<PanelChkRecord> serial;
+        QVERIFY(m_db.queryLive(&serial));
+        QCOMPARE(serial.size(), 4);
+
+        auto switchTo = [](const char* mode) {
+            QSettings ini("./saveFile/database.ini", QSettings::IniFormat);
+            ini.setIniCodec("UTF8");
+            ini.setValue("systemCfg/get", mode);
+            ini.sync();
+            return dbHelper::getInstance()->openDatabase();
+        };
+        QVERIFY(switchTo("3"));
+        QCOMPARE(QSqlDatabase::database().databaseName(), QString("database.db3"));
+        // Same ids, same patient text on one of them, other texts on the rest.
+        PanelChkRecord same = sample("N1", kDay.addDays(5), "旺财", "GLU");
+        PanelChkRecord other = sample("N1", kDay.addDays(4), "阿福", "TP");
+        other.patientinfo = "not json";
+        QVERIFY(m_db.insertData(same));
+        QVERIFY(m_db.insertData(other));
+        QVector<PanelChkRecord> network;
+        QVERIFY(m_db.queryLive(&network));
+        QVector<PanelChkRecord> fresh;
+        QVERIFY(Indexdb().queryLive(&fresh));
+        QCOMPARE(network.size(), 2);
+        QCOMPARE(fresh.size(), 2);
+        for (int i = 0; i < fresh.size(); ++i)
+            QCOMPARE(firstDifference(network.at(i), fresh.at(i)), QString());
+        QCOMPARE(network.at(0).machineid, QString("N1"));
+        QVERIFY(network.at(1).name.isEmpty()); // unreadable patient information: no name from before
+
+        QVERIFY(switchTo("2"));
+        QVector<PanelChkRecord> back;
+        QVERIFY(m_db.queryLive(&back));
+        QCOMPARE(back.size(), serial.size());
+        for (int i = 0; i < back.size(); ++i)
+            QCOMPARE(firstDifference(back.at(i), serial.at(i)), QString());
     }
 
     void softDeleteAndRestore()
