@@ -28,7 +28,6 @@ public:
 
     bool isRunning() const { return m_running; }
     QString lockFilePath() const { return m_lockPath; }
-    QString serverName() const { return m_serverName; }
 
     // The guard that holds the lock in this process, or null.
     static SingleInstanceGuard* instance();

@@ -1,7 +1,6 @@
 #include "SystemSettings.h"
 
 #include "LanguageLoader.h"
-#include "SettingsNotifier.h"
 
 #include <QDebug>
 #include <QDir>
@@ -14,6 +13,10 @@ const char* const kGroup = "ChangeLanguage";
 const char* const kDefaultLanguage = "Chinese";
 const char* const kDomestic = "cn";
 const char* const kOverseas = "en";
+const char* const kHospitalFile = "./saveFile/hospital.ini";
+const char* const kHospitalGroup = "systemCfg";
+const char* const kProjectFile = "./saveFile/project.ini";
+const char* const kHiddenGroup = "hideProject";
 
 QString validLanguage(const QString& language)
 {
@@ -89,7 +92,6 @@ bool setLanguage(const QString& language)
     const QString lang = validLanguage(language);
     const bool written = writeIniValues(kSystemFile, kGroup, {{QStringLiteral("Language"), lang}});
     LanguageLoader::instance()->loadLanguage(lang);
-    emit SettingsNotifier::instance()->signal_languageChanged(lang);
     return written;
 }
 
@@ -103,12 +105,43 @@ QString getDbsource()
 bool setDbsource(const QString& dbsource)
 {
     const QString value = dbsource.isEmpty() ? QString::fromLatin1(kDomestic) : dbsource;
-    const bool written = writeIniValues(kSystemFile, kGroup, {{QStringLiteral("Dbsource"), value}});
-    emit SettingsNotifier::instance()->signal_dbsourceChanged(value);
-    return written;
+    return writeIniValues(kSystemFile, kGroup, {{QStringLiteral("Dbsource"), value}});
 }
 
 QString overseasDbsource()
 {
     return QString::fromLatin1(kOverseas);
+}
+
+QString getHospitalValue(const QString& key)
+{
+    return readIniValue(kHospitalFile, kHospitalGroup, key, QString()).toString();
+}
+
+bool setHospitalValues(const QVariantMap& values)
+{
+    return writeIniValues(kHospitalFile, kHospitalGroup, values);
+}
+
+int getUnitMode()
+{
+    return readIniValue(kHospitalFile, kHospitalGroup, QStringLiteral("getModeSelect"), 0).toInt() == 1 ? 1 : 0;
+}
+
+bool setUnitMode(int mode)
+{
+    return setHospitalValues({{QStringLiteral("getModeSelect"), mode == 1 ? 1 : 0}});
+}
+
+QStringList getHiddenAnalytes(int panelId)
+{
+    return readIniValue(kProjectFile, kHiddenGroup, QString::number(panelId)).toStringList();
+}
+
+bool setHiddenAnalytes(const QMap<int, QStringList>& hidden)
+{
+    QVariantMap values;
+    for (auto it = hidden.constBegin(); it != hidden.constEnd(); ++it)
+        values.insert(QString::number(it.key()), it.value());
+    return writeIniValues(kProjectFile, kHiddenGroup, values);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -20,12 +21,28 @@ bool setLanguage(const QString& language);
 
 // The stored cloud region; "cn" when missing or empty.
 QString getDbsource();
-// Stores the cloud region and tells the listeners of SettingsNotifier. Returns whether the file
-// was written.
+// Stores the cloud region. Returns whether the file was written.
 bool setDbsource(const QString& dbsource);
 
 // The overseas region key ("cn" is the domestic one).
 QString overseasDbsource();
+
+// Clinic details and unit system, kept in "./saveFile/hospital.ini", group "systemCfg".
+// One clinic detail ("hospital", "address", "phone", "email"); empty when missing.
+QString getHospitalValue(const QString& key);
+// Stores clinic details (key -> text). Returns whether the file was written.
+bool setHospitalValues(const QVariantMap& values);
+// Unit system of results and reports ("getModeSelect"): 1 conventional, 0 SI (anything but 1
+// reads as SI).
+int getUnitMode();
+bool setUnitMode(int mode);
+
+// Test items left out of the result view and the reports, per panel group
+// ("./saveFile/project.ini", key "hideProject/<panel id>": the hidden analyte codes).
+QStringList getHiddenAnalytes(int panelId);
+// Stores the hidden codes of each panel given (panel id -> codes). Returns whether the file was
+// written.
+bool setHiddenAnalytes(const QMap<int, QStringList>& hidden);
 
 // INI helpers over "./saveFile/*.ini" files (INI format, codec "UTF8").
 // Reads one value; `defaultValue` when the file or the key is missing or the file is broken.

@@ -4,19 +4,14 @@
 #include "SystemSettings.h"
 #include "ui_Hospitalname.h"
 
-namespace {
-const char* const kFile = "./saveFile/hospital.ini";
-const char* const kGroup = "systemCfg";
-} // namespace
-
 Hospitalname::Hospitalname(QWidget* parent) : baseDlg(parent), ui(new Ui::Hospitalname)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    ui->lineEdit_hospital->setText(readIniValue(kFile, kGroup, "hospital", QString()).toString());
-    ui->lineEdit_address->setText(readIniValue(kFile, kGroup, "address", QString()).toString());
-    ui->lineEdit_phone->setText(readIniValue(kFile, kGroup, "phone", QString()).toString());
-    ui->lineEdit_email->setText(readIniValue(kFile, kGroup, "email", QString()).toString());
+    ui->lineEdit_hospital->setText(getHospitalValue(QStringLiteral("hospital")));
+    ui->lineEdit_address->setText(getHospitalValue(QStringLiteral("address")));
+    ui->lineEdit_phone->setText(getHospitalValue(QStringLiteral("phone")));
+    ui->lineEdit_email->setText(getHospitalValue(QStringLiteral("email")));
     connect(ui->pushButton_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -36,6 +31,6 @@ void Hospitalname::on_pushButton_save_clicked()
                                 {"address", ui->lineEdit_address->text().trimmed()},
                                 {"phone", ui->lineEdit_phone->text().trimmed()},
                                 {"email", ui->lineEdit_email->text().trimmed()}};
-    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, values)))
+    if (MyMessageBox::showSaveResult(this, setHospitalValues(values)))
         accept();
 }

@@ -4,16 +4,11 @@
 #include "SystemSettings.h"
 #include "ui_SiUnit.h"
 
-namespace {
-const char* const kFile = "./saveFile/hospital.ini";
-const char* const kGroup = "systemCfg";
-} // namespace
-
 SiUnit::SiUnit(QWidget* parent) : baseDlg(parent), ui(new Ui::SiUnit)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    const bool conventional = readIniValue(kFile, kGroup, "getModeSelect", 0).toInt() == 1;
+    const bool conventional = getUnitMode() == 1;
     ui->radioButton_conventional->setChecked(conventional);
     ui->radioButton_si->setChecked(!conventional);
     connect(ui->pushButton_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -32,6 +27,6 @@ void SiUnit::retranslate()
 void SiUnit::on_pushButton_save_clicked()
 {
     const int mode = ui->radioButton_conventional->isChecked() ? 1 : 0;
-    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, {{"getModeSelect", mode}})))
+    if (MyMessageBox::showSaveResult(this, setUnitMode(mode)))
         accept();
 }

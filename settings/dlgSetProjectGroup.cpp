@@ -10,9 +10,6 @@
 #include <algorithm>
 
 namespace {
-const char* const kFile = "./saveFile/project.ini";
-const char* const kGroup = "hideProject";
-
 // Analyte codes in the order of their rows in the word table.
 QStringList analyteCodes()
 {
@@ -26,11 +23,6 @@ QStringList analyteCodes()
     return codes;
 }
 } // namespace
-
-QStringList dlgSetProjectGroup::hiddenItems(int panelId)
-{
-    return readIniValue(kFile, kGroup, QString::number(panelId)).toStringList();
-}
 
 dlgSetProjectGroup::dlgSetProjectGroup(QWidget* parent)
     : QDialog(parent), ui(new Ui::dlgSetProjectGroup)
@@ -65,7 +57,7 @@ void dlgSetProjectGroup::fillPanels()
 void dlgSetProjectGroup::showPanel(int panelId)
 {
     if (!m_hidden.contains(panelId))
-        m_hidden.insert(panelId, hiddenItems(panelId));
+        m_hidden.insert(panelId, getHiddenAnalytes(panelId));
     const QStringList hidden = m_hidden.value(panelId);
     ui->listWidget_items->clear();
     for (const QString& code : analyteCodes()) {
@@ -106,10 +98,7 @@ void dlgSetProjectGroup::on_comboBox_panel_currentIndexChanged(int index)
 void dlgSetProjectGroup::on_pushButton_save_clicked()
 {
     keepCurrentPanel();
-    QVariantMap values;
-    for (auto it = m_hidden.constBegin(); it != m_hidden.constEnd(); ++it)
-        values.insert(QString::number(it.key()), it.value());
-    if (MyMessageBox::showSaveResult(this, writeIniValues(kFile, kGroup, values)))
+    if (MyMessageBox::showSaveResult(this, setHiddenAnalytes(m_hidden)))
         accept();
 }
 

@@ -8,16 +8,13 @@ class dlgSetProjectGroup;
 }
 
 // Chooses, per panel group, the test items left out of the result view and the reports
-// ("./saveFile/project.ini", key "hideProject/<panel id>": the list of hidden analyte codes).
+// (stored through getHiddenAnalytes / setHiddenAnalytes).
 class dlgSetProjectGroup : public QDialog
 {
     Q_OBJECT
 public:
     explicit dlgSetProjectGroup(QWidget* parent = nullptr);
     ~dlgSetProjectGroup() override;
-
-    // The hidden codes stored for a panel.
-    static QStringList hiddenItems(int panelId);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -83,6 +83,31 @@ private slots:
         QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital").toString(), clinic);
     }
 
+    void clinicFilesReadThroughTheirAccessors()
+    {
+        TempWorkDir dir;
+        QCOMPARE(getUnitMode(), 0);
+        QVERIFY(getHiddenAnalytes(3).isEmpty());
+        {
+            // Files as another writer leaves them (no codec, leading '/').
+            QDir().mkpath("saveFile");
+            QSettings h("./saveFile/hospital.ini", QSettings::IniFormat);
+            h.setValue("/systemCfg/getModeSelect", 2);
+            h.setValue("/systemCfg/address", "Elm St 5");
+            QSettings p("./saveFile/project.ini", QSettings::IniFormat);
+            p.setValue("/hideProject/3", QStringList{"TP", "GLU"});
+        }
+        QCOMPARE(getUnitMode(), 0); // anything but 1 is SI
+        QCOMPARE(getHospitalValue("address"), QString("Elm St 5"));
+        QVERIFY(setUnitMode(1));
+        QCOMPARE(getUnitMode(), 1);
+        QCOMPARE(getHospitalValue("address"), QString("Elm St 5"));
+        QCOMPARE(getHiddenAnalytes(3), (QStringList{"TP", "GLU"}));
+        QVERIFY(setHiddenAnalytes({{4, {"ALT"}}}));
+        QCOMPARE(getHiddenAnalytes(3), (QStringList{"TP", "GLU"})); // other panels kept
+        QCOMPARE(getHiddenAnalytes(4), QStringList{"ALT"});
+    }
+
     void failedWriteIsReported()
     {
         TempWorkDir dir;

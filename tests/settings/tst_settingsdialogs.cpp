@@ -249,8 +249,8 @@ private slots:
         MessageBoxCloser closer;
         click(&dlg, "pushButton_save");
         QCOMPARE(closer.texts, QStringList{QStringLiteral("保存成功")});
-        QCOMPARE(dlgSetProjectGroup::hiddenItems(0), (QStringList{"TP", "Ca2+"}));
-        QCOMPARE(dlgSetProjectGroup::hiddenItems(1), (QStringList{"SDMA", "GLU"}));
+        QCOMPARE(getHiddenAnalytes(0), (QStringList{"TP", "Ca2+"}));
+        QCOMPARE(getHiddenAnalytes(1), (QStringList{"SDMA", "GLU"}));
         QSettings ini("saveFile/project.ini", QSettings::IniFormat);
         QCOMPARE(ini.value("/hideProject/0").toStringList(), (QStringList{"TP", "Ca2+"}));
     }
