@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QThread>
-#include <QWaitCondition>
 
 PcComData* PcComData::getInstance()
 {

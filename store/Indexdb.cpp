@@ -228,22 +228,6 @@ PanelQcResult readQcResult(const RowReader& r)
     return rec;
 }
 
-// Runs a prepared select and appends one record per row, read by `readRow`.
-template <typename Record>
-bool runSelect(QSqlQuery& query, const char* where, QVector<Record>* out, Record (*readRow)(const RowReader&))
-{
-    if (!query.exec()) {
-        logSqlError(where, query);
-        return false;
-    }
-    if (out) {
-        const RowReader reader(query);
-        while (query.next())
-            out->append(readRow(reader));
-    }
-    return true;
-}
-
 // Runs a prepared select of results and appends them. With `memo`, what earlier reads derived is
 // reused for unchanged rows and the memo is left holding this read's rows.
 bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* out,
@@ -277,9 +261,19 @@ bool runChkSelect(QSqlQuery& query, const char* where, QVector<PanelChkRecord>* 
     return true;
 }
 
+// Runs a prepared select of QC results and appends them.
 bool runQcSelect(QSqlQuery& query, const char* where, QVector<PanelQcResult>* out)
 {
-    return runSelect(query, where, out, &readQcResult);
+    if (!query.exec()) {
+        logSqlError(where, query);
+        return false;
+    }
+    if (out) {
+        const RowReader reader(query);
+        while (query.next())
+            out->append(readQcResult(reader));
+    }
+    return true;
 }
 
 // Binds the stored fields of a QC result in the order of the insert and update statements.

@@ -5,7 +5,6 @@
 
 #include <QDebug>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 namespace {

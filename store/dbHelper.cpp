@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QSet>
+#include <QSqlDatabase>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>

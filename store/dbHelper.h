@@ -1,5 +1,4 @@
 #pragma once
-#include <QSqlDatabase>
 #include <QString>
 
 // Holder of the main database ("database.db2" serial, "database.db3" network) on the default
