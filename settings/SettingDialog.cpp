@@ -5,7 +5,6 @@
 #include "dlgSetProjectGroup.h"
 #include "ui_SettingDialog.h"
 
-#include <QDebug>
 #include <QIcon>
 
 SettingDialog::SettingDialog(QWidget* parent) : baseDlg(parent), ui(new Ui::SettingDialog)
