@@ -6,6 +6,7 @@
 #include "Inspectordb.h"
 #include "MyMessageBox.h"
 #include "QcFormat.h"
+#include "ReportAssembly.h"
 #include "Reviewerdb.h"
 #include "Speciesdb.h"
 #include "Translateword.h"
@@ -225,7 +226,7 @@ void wgtQcReport::showDetail(const PanelQcResult& qc)
         qDebug() << "wgtQcReport::showDetail 数据解析有误" << qc.id;
     const QJsonArray analytes = doc.array();
 
-    const int mode = QcFormat::unitMode();
+    const int mode = ReportAssembly::unitMode();
     QTableWidget* table = ui->tableWidget_detail;
     table->setRowCount(0);
     for (const QJsonValue& v : analytes) {

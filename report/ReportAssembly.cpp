@@ -30,9 +30,8 @@ int intValue(const QSettings& s, const QString& key, int fallback)
 
 int ReportAssembly::unitMode()
 {
-    QSettings s(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-    s.setIniCodec("UTF8");
-    return s.value(QStringLiteral("/systemCfg/getModeSelect"), 0).toInt() == 1 ? 1 : 0;
+    return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
+                        QStringLiteral("getModeSelect"), 0).toInt() == 1 ? 1 : 0;
 }
 
 QStringList ReportAssembly::hiddenAnalytes(int panelId)

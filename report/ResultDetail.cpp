@@ -266,16 +266,24 @@ QString ResultDetail::codeOfTypedText(const QString& text)
     return text == QLatin1String("Ca") ? QStringLiteral("Ca2+") : text;
 }
 
+int ResultDetail::ageYears(int days)
+{
+    return days / 365;
+}
+
+int ResultDetail::ageMonths(int days)
+{
+    return days % 365 / 30;
+}
+
 int ResultDetail::ageYears(const QString& days)
 {
-    const int d = days.trimmed().toInt();
-    return d / 365;
+    return ageYears(days.trimmed().toInt());
 }
 
 int ResultDetail::ageMonths(const QString& days)
 {
-    const int d = days.trimmed().toInt();
-    return (d - (d / 365) * 365) / 30;
+    return ageMonths(days.trimmed().toInt());
 }
 
 bool ResultDetail::isLimitText(const QString& text)

@@ -41,7 +41,9 @@ public:
     static QString shownCode(const QString& code);
     static QString codeOfTypedText(const QString& text);
 
-    // Ages are stored as whole days.
+    // Ages are stored as whole days: a year is 365 days, a month of the rest 30.
+    static int ageYears(int days);
+    static int ageMonths(int days);
     static int ageYears(const QString& days);
     static int ageMonths(const QString& days);
 
