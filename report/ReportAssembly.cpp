@@ -5,6 +5,7 @@
 #include "SystemSettings.h"
 #include "Translateword.h"
 #include "chkReportPage.h"
+#include "configAccess.h"
 #include "resultText.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,11 @@ QStringList ReportAssembly::hiddenAnalytes(int panelId)
     if (!s.contains(key))
         return QStringList();
     return s.value(key).toStringList();
+}
+
+QVector<double> ReportAssembly::storedQcLimits(const QString& code)
+{
+    return configAccess::getInstance()->getQcLimits(code);
 }
 
 void ReportAssembly::applySettings(chkReportPage& page)
