@@ -37,11 +37,8 @@ int ReportAssembly::unitMode()
 
 QStringList ReportAssembly::hiddenAnalytes(int panelId)
 {
-    QSettings s(QStringLiteral("./saveFile/project.ini"), QSettings::IniFormat);
-    const QString key = QStringLiteral("/hideProject/%1").arg(panelId);
-    if (!s.contains(key))
-        return QStringList();
-    return s.value(key).toStringList();
+    return readIniValue(QStringLiteral("./saveFile/project.ini"), QStringLiteral("hideProject"),
+                        QString::number(panelId)).toStringList();
 }
 
 QVector<double> ReportAssembly::storedQcLimits(const QString& code)
