@@ -14,11 +14,6 @@
 
 namespace {
 
-double number(const QJsonArray& a, int i)
-{
-    return i < a.size() ? a.at(i).toDouble() : 0.0;
-}
-
 int intValue(const QSettings& s, const QString& key, int fallback)
 {
     bool ok = false;
@@ -84,10 +79,10 @@ QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const 
             continue;
         const QJsonArray a = o.value(QStringLiteral("I")).toArray();
         ReportItem item;
-        const QString valueText = convertUnitValue(code, number(a, 0), unitMode);
+        const QString valueText = convertUnitValue(code, ResultDetail::number(a, 0), unitMode);
         item.value = valueText.toDouble();
         item.resultText = valueText;
-        item.target = qcRun ? convertUnitValue(code, number(a, 3), unitMode) : QString();
+        item.target = qcRun ? convertUnitValue(code, ResultDetail::number(a, 3), unitMode) : QString();
         double lower = 0, upper = 0;
         ResultDetail::measuringLimits(a, code, qcRun, qcLimits, lower, upper);
         const int addType = o.value(QStringLiteral("addType")).toInt();
@@ -99,8 +94,8 @@ QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const 
             else if (code == QLatin1String("LDL-C") && tgValue >= tgThreshold)
                 item.resultText = QStringLiteral("---");
         }
-        item.unit = unitOfProject(code, a.size() > 5 ? a.at(5).toString() : QString(), unitMode);
-        double low = number(a, 1), high = number(a, 2);
+        item.unit = unitOfProject(code, ResultDetail::unitOf(a), unitMode);
+        double low = ResultDetail::number(a, 1), high = ResultDetail::number(a, 2);
         item.rangeText = convertUnitRange(code, low, high, unitMode);
         item.low = low;
         item.high = high;

@@ -20,6 +20,11 @@ public:
     using QcLimits = std::function<QVector<double>(const QString& code)>;
     using NameOf = std::function<QString(const QString& code)>;
 
+    // Entry `index` of an analyte's "I" array as a number (0 when missing), and its unit
+    // (entry 5, empty when missing).
+    static double number(const QJsonArray& i, int index);
+    static QString unitOf(const QJsonArray& i);
+
     // The stored test-results text as an array. False for a text that is not a JSON array
     // (an empty text reads as an empty array).
     static bool parseResults(const QString& text, QJsonArray* results);
