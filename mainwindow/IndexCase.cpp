@@ -4,6 +4,7 @@
 
 #include "DictEntry.h"
 #include "MyMessageBox.h"
+#include "ResultDetail.h"
 #include "Translateword.h"
 
 #include <QDebug>
@@ -82,9 +83,9 @@ void Index::on_lineEdit_birthday_textEdited(QString arg1)
     const QDate today = QDate::currentDate();
     if (!birthday.isValid() || birthday > today)
         return;
-    const qint64 days = birthday.daysTo(today);
-    const qint64 years = days / 365;
-    const qint64 months = (days - years * 365) / 30;
+    const int days = int(birthday.daysTo(today));
+    const int years = ResultDetail::ageYears(days);
+    const int months = ResultDetail::ageMonths(days);
     ui->patientinfoage->setText(QString::number(years));
     ui->patientinfoage1->setText(months ? QString::number(months) : QString());
 }
@@ -118,9 +119,8 @@ void Index::on_pushButton_14_clicked()
         PanelChkRecord r = found.first();
 
         // Keep the stored days when the form still shows the stored age.
-        const int storedDays = r.age.toInt();
         QString age = r.age;
-        if (storedDays / 365 != years || (storedDays % 365) / 30 != months || r.age.isEmpty())
+        if (ResultDetail::ageYears(r.age) != years || ResultDetail::ageMonths(r.age) != months || r.age.isEmpty())
             age = (years || months || !r.age.isEmpty()) ? QString::number(years * 365 + months * 30) : QString();
 
         QJsonObject patient = QJsonDocument::fromJson(r.patientinfo.toUtf8()).object();

@@ -6,7 +6,6 @@
 #include "ReportAssembly.h"
 #include "ResultDetail.h"
 #include "Translateword.h"
-#include "configAccess.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -81,7 +80,7 @@ void Index::on_tableWidget_itemSelectionChanged()
     Translateword* words = Translateword::getInstance();
     const QVector<ResultDetailRow> rows = ResultDetail::buildRows(
         results, ReportAssembly::hiddenAnalytes(record.panelid), unitMode, record.testType == 1,
-        [](const QString& code) { return configAccess::getInstance()->getQcLimits(code); },
+        &ReportAssembly::storedQcLimits,
         [words](const QString& code) { return words->transByKey(code); });
     table->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {

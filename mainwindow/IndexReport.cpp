@@ -5,7 +5,6 @@
 #include "MyMessageBox.h"
 #include "ReportAssembly.h"
 #include "chkReportPage.h"
-#include "configAccess.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -20,9 +19,7 @@ bool Index::buildReport(chkReportPage& page, const QSet<QString>& checkedIds, co
     if (m_recordList.isEmpty())
         return false;
     const PanelChkRecord record = m_recordList.first();
-    return ReportAssembly::fillFromRecord(page, record, checkedIds, [](const QString& code) {
-        return configAccess::getInstance()->getQcLimits(code);
-    });
+    return ReportAssembly::fillFromRecord(page, record, checkedIds, &ReportAssembly::storedQcLimits);
 }
 
 void Index::on_pushButton_3_clicked()

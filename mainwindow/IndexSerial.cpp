@@ -6,6 +6,7 @@
 #include "ComPortSettings.h"
 #include "MyMessageBox.h"
 #include "PcComData.h"
+#include "SystemSettings.h"
 #include "dbHelper.h"
 
 #include <QDebug>
@@ -147,11 +148,13 @@ void Index::receivemachineid(QString data)
         qDebug() << "ReMachineID after the link was closed, ignored:" << data;
         return;
     }
-    QSettings hospital(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-    hospital.setIniCodec("UTF8");
-    const QString name = hospital.value(QStringLiteral("systemCfg/hospital")).toString();
-    const QString address = hospital.value(QStringLiteral("systemCfg/address")).toString();
-    const QString phone = hospital.value(QStringLiteral("systemCfg/phone")).toString();
+    const auto clinic = [](const char* key) {
+        return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
+                            QLatin1String(key)).toString();
+    };
+    const QString name = clinic("hospital");
+    const QString address = clinic("address");
+    const QString phone = clinic("phone");
     m_mysqlDatadb.updateDeviceInfo(name, phone, address, data);
     if (!m_isPortOpen)
         return;

@@ -1,6 +1,5 @@
 #include "QcFormat.h"
 
-#include "SystemSettings.h"
 #include "Translateword.h"
 
 #include <QCoreApplication>
@@ -23,11 +22,6 @@ QString divisionText(const QString& division)
 QString checkTimeText(const QDateTime& time)
 {
     return time.isValid() ? time.toString("yyyy-MM-dd hh:mm:ss") : QString();
-}
-
-int unitMode()
-{
-    return readIniValue("./saveFile/hospital.ini", "systemCfg", "getModeSelect", 0).toInt();
 }
 
 }

@@ -11,7 +11,5 @@ QString productName(int qcProduct);
 // The department as the user reads it (an analyzer code is translated).
 QString divisionText(const QString& division);
 QString checkTimeText(const QDateTime& time);
-// Unit system of "./saveFile/hospital.ini": 1 conventional, anything else SI.
-int unitMode();
 
 }

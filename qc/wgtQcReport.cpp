@@ -6,10 +6,10 @@
 #include "Inspectordb.h"
 #include "MyMessageBox.h"
 #include "QcFormat.h"
+#include "ReportAssembly.h"
 #include "Reviewerdb.h"
 #include "Speciesdb.h"
 #include "Translateword.h"
-#include "configAccess.h"
 #include "qvHeaderView.h"
 #include "resultText.h"
 
@@ -225,7 +225,7 @@ void wgtQcReport::showDetail(const PanelQcResult& qc)
         qDebug() << "wgtQcReport::showDetail 数据解析有误" << qc.id;
     const QJsonArray analytes = doc.array();
 
-    const int mode = QcFormat::unitMode();
+    const int mode = ReportAssembly::unitMode();
     QTableWidget* table = ui->tableWidget_detail;
     table->setRowCount(0);
     for (const QJsonValue& v : analytes) {
@@ -240,7 +240,7 @@ void wgtQcReport::showDetail(const PanelQcResult& qc)
         table->setItem(row, DetUnit, textItem(unitOfProject(code, in.at(5).toString(), mode)));
         table->setItem(row, DetTarget, textItem(convertUnitValue(code, in.at(3).toDouble(), mode)));
         QString range;
-        const QVector<double> limits = configAccess::getInstance()->getQcLimits(code);
+        const QVector<double> limits = ReportAssembly::storedQcLimits(code);
         if (limits.size() == 2) {
             double low = limits.at(0), high = limits.at(1);
             range = convertUnitRange(code, low, high, mode);

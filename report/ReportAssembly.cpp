@@ -5,6 +5,7 @@
 #include "SystemSettings.h"
 #include "Translateword.h"
 #include "chkReportPage.h"
+#include "configAccess.h"
 #include "resultText.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,6 @@
 #include <QSettings>
 
 namespace {
-
-double number(const QJsonArray& a, int i)
-{
-    return i < a.size() ? a.at(i).toDouble() : 0.0;
-}
 
 int intValue(const QSettings& s, const QString& key, int fallback)
 {
@@ -30,18 +26,19 @@ int intValue(const QSettings& s, const QString& key, int fallback)
 
 int ReportAssembly::unitMode()
 {
-    QSettings s(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-    s.setIniCodec("UTF8");
-    return s.value(QStringLiteral("/systemCfg/getModeSelect"), 0).toInt() == 1 ? 1 : 0;
+    return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
+                        QStringLiteral("getModeSelect"), 0).toInt() == 1 ? 1 : 0;
 }
 
 QStringList ReportAssembly::hiddenAnalytes(int panelId)
 {
-    QSettings s(QStringLiteral("./saveFile/project.ini"), QSettings::IniFormat);
-    const QString key = QStringLiteral("/hideProject/%1").arg(panelId);
-    if (!s.contains(key))
-        return QStringList();
-    return s.value(key).toStringList();
+    return readIniValue(QStringLiteral("./saveFile/project.ini"), QStringLiteral("hideProject"),
+                        QString::number(panelId)).toStringList();
+}
+
+QVector<double> ReportAssembly::storedQcLimits(const QString& code)
+{
+    return configAccess::getInstance()->getQcLimits(code);
 }
 
 void ReportAssembly::applySettings(chkReportPage& page)
@@ -82,10 +79,10 @@ QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const 
             continue;
         const QJsonArray a = o.value(QStringLiteral("I")).toArray();
         ReportItem item;
-        const QString valueText = convertUnitValue(code, number(a, 0), unitMode);
+        const QString valueText = convertUnitValue(code, ResultDetail::number(a, 0), unitMode);
         item.value = valueText.toDouble();
         item.resultText = valueText;
-        item.target = qcRun ? convertUnitValue(code, number(a, 3), unitMode) : QString();
+        item.target = qcRun ? convertUnitValue(code, ResultDetail::number(a, 3), unitMode) : QString();
         double lower = 0, upper = 0;
         ResultDetail::measuringLimits(a, code, qcRun, qcLimits, lower, upper);
         const int addType = o.value(QStringLiteral("addType")).toInt();
@@ -97,8 +94,8 @@ QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const 
             else if (code == QLatin1String("LDL-C") && tgValue >= tgThreshold)
                 item.resultText = QStringLiteral("---");
         }
-        item.unit = unitOfProject(code, a.size() > 5 ? a.at(5).toString() : QString(), unitMode);
-        double low = number(a, 1), high = number(a, 2);
+        item.unit = unitOfProject(code, ResultDetail::unitOf(a), unitMode);
+        double low = ResultDetail::number(a, 1), high = ResultDetail::number(a, 2);
         item.rangeText = convertUnitRange(code, low, high, unitMode);
         item.low = low;
         item.high = high;

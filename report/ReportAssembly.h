@@ -45,6 +45,8 @@ public:
     // Settings readers shared by the detail view and the report.
     static int unitMode();                                  // hospital.ini getModeSelect
     static QStringList hiddenAnalytes(int panelId);         // project.ini /hideProject/<panel>
+    // The QC measuring limits kept in the configuration database (a QcLimits lookup).
+    static QVector<double> storedQcLimits(const QString& code);
 };
 
 #endif // REPORTASSEMBLY_H

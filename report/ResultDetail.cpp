@@ -11,17 +11,17 @@
 const char* const ResultDetail::BelowColor = "#00afd6";
 const char* const ResultDetail::AboveColor = "#eb1c30";
 
+double ResultDetail::number(const QJsonArray& i, int index)
+{
+    return index < i.size() ? i.at(index).toDouble() : 0.0;
+}
+
+QString ResultDetail::unitOf(const QJsonArray& i)
+{
+    return i.size() > 5 ? i.at(5).toString() : QString();
+}
+
 namespace {
-
-double number(const QJsonArray& a, int i)
-{
-    return i < a.size() ? a.at(i).toDouble() : 0.0;
-}
-
-QString unitOf(const QJsonArray& a)
-{
-    return a.size() > 5 ? a.at(5).toString() : QString();
-}
 
 // A shown number back in SI units (five decimals after a conversion, as shown elsewhere).
 bool backToSi(const QString& code, const QString& text, int unitMode, double* out)
@@ -105,7 +105,7 @@ QJsonObject applyEdits(const QJsonObject& stored, const ResultDetailEdit& row, i
         }
     }
     // The unit column only fills a unit the analyte never had.
-    if (unitOf(stored.value(QStringLiteral("I")).toArray()).isEmpty() && row.unitText != row.shownUnitText) {
+    if (ResultDetail::unitOf(stored.value(QStringLiteral("I")).toArray()).isEmpty() && row.unitText != row.shownUnitText) {
         i[5] = row.unitText;
         changed = true;
     }
@@ -266,16 +266,24 @@ QString ResultDetail::codeOfTypedText(const QString& text)
     return text == QLatin1String("Ca") ? QStringLiteral("Ca2+") : text;
 }
 
+int ResultDetail::ageYears(int days)
+{
+    return days / 365;
+}
+
+int ResultDetail::ageMonths(int days)
+{
+    return days % 365 / 30;
+}
+
 int ResultDetail::ageYears(const QString& days)
 {
-    const int d = days.trimmed().toInt();
-    return d / 365;
+    return ageYears(days.trimmed().toInt());
 }
 
 int ResultDetail::ageMonths(const QString& days)
 {
-    const int d = days.trimmed().toInt();
-    return (d - (d / 365) * 365) / 30;
+    return ageMonths(days.trimmed().toInt());
 }
 
 bool ResultDetail::isLimitText(const QString& text)

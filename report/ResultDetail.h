@@ -20,6 +20,11 @@ public:
     using QcLimits = std::function<QVector<double>(const QString& code)>;
     using NameOf = std::function<QString(const QString& code)>;
 
+    // Entry `index` of an analyte's "I" array as a number (0 when missing), and its unit
+    // (entry 5, empty when missing).
+    static double number(const QJsonArray& i, int index);
+    static QString unitOf(const QJsonArray& i);
+
     // The stored test-results text as an array. False for a text that is not a JSON array
     // (an empty text reads as an empty array).
     static bool parseResults(const QString& text, QJsonArray* results);
@@ -41,7 +46,9 @@ public:
     static QString shownCode(const QString& code);
     static QString codeOfTypedText(const QString& text);
 
-    // Ages are stored as whole days.
+    // Ages are stored as whole days: a year is 365 days, a month of the rest 30.
+    static int ageYears(int days);
+    static int ageMonths(int days);
     static int ageYears(const QString& days);
     static int ageMonths(const QString& days);
 

@@ -3,6 +3,7 @@
 #include "printTool.h"
 
 #include "HtmlCell.h"
+#include "SystemSettings.h"
 #include "XlsxDocument.h"
 #include "XlsxFormat.h"
 #include "elementBase.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QImage>
 #include <QSaveFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -106,9 +106,8 @@ QString esc(const QString& text)
 
 QString hospitalValue(const char* key)
 {
-    QSettings s(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-    s.setIniCodec("UTF8");
-    return s.value(QStringLiteral("/systemCfg/") + QLatin1String(key), QString()).toString();
+    return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
+                        QLatin1String(key)).toString();
 }
 
 void append(elementBase* parent, elementBase* child)
@@ -383,8 +382,7 @@ bool chkReportPage::exportPdf(const QString& fileName) const
 
 void chkReportPage::printPreview() const
 {
-    std::unique_ptr<printTool> tool(makePrintTool(0));
-    tool->showPreviewDialog();
+    printPreviewSheets(0);
 }
 
 void chkReportPage::printPreviewSheets(int pagesPerSheet) const
@@ -395,8 +393,7 @@ void chkReportPage::printPreviewSheets(int pagesPerSheet) const
 
 void chkReportPage::print() const
 {
-    std::unique_ptr<printTool> tool(makePrintTool(0));
-    tool->printDirect();
+    printSheets(0);
 }
 
 void chkReportPage::printSheets(int pagesPerSheet) const
