@@ -148,13 +148,9 @@ void Index::receivemachineid(QString data)
         qDebug() << "ReMachineID after the link was closed, ignored:" << data;
         return;
     }
-    const auto clinic = [](const char* key) {
-        return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
-                            QLatin1String(key)).toString();
-    };
-    const QString name = clinic("hospital");
-    const QString address = clinic("address");
-    const QString phone = clinic("phone");
+    const QString name = getHospitalValue(QStringLiteral("hospital"));
+    const QString address = getHospitalValue(QStringLiteral("address"));
+    const QString phone = getHospitalValue(QStringLiteral("phone"));
     m_mysqlDatadb.updateDeviceInfo(name, phone, address, data);
     if (!m_isPortOpen)
         return;

@@ -26,14 +26,12 @@ int intValue(const QSettings& s, const QString& key, int fallback)
 
 int ReportAssembly::unitMode()
 {
-    return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
-                        QStringLiteral("getModeSelect"), 0).toInt() == 1 ? 1 : 0;
+    return getUnitMode();
 }
 
 QStringList ReportAssembly::hiddenAnalytes(int panelId)
 {
-    return readIniValue(QStringLiteral("./saveFile/project.ini"), QStringLiteral("hideProject"),
-                        QString::number(panelId)).toStringList();
+    return getHiddenAnalytes(panelId);
 }
 
 QVector<double> ReportAssembly::storedQcLimits(const QString& code)

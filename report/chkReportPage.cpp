@@ -106,8 +106,7 @@ QString esc(const QString& text)
 
 QString hospitalValue(const char* key)
 {
-    return readIniValue(QStringLiteral("./saveFile/hospital.ini"), QStringLiteral("systemCfg"),
-                        QLatin1String(key)).toString();
+    return getHospitalValue(QLatin1String(key));
 }
 
 void append(elementBase* parent, elementBase* child)
