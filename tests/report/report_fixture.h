@@ -6,7 +6,35 @@
 #include <QSettings>
 #include <QString>
 
+#include <initializer_list>
+
 namespace report_fixture {
+
+// Option mask with the given option numbers switched off.
+inline int bits(std::initializer_list<int> options)
+{
+    int mask = 0;
+    for (int n : options)
+        mask |= int(quint32(1) << n);
+    return mask;
+}
+
+// One printed result row with its range text.
+inline ReportItem item(const QString& code, const QString& name, double value, double low, double high,
+                       const QString& result, const QString& unit, double upper = 0)
+{
+    ReportItem r;
+    r.value = value;
+    r.low = low;
+    r.high = high;
+    r.upperLimit = upper;
+    r.code = code;
+    r.name = name;
+    r.resultText = result;
+    r.unit = unit;
+    r.rangeText = QString::number(low) + "-" + QString::number(high);
+    return r;
+}
 
 // Fills the page's language, age and patient block with one sample case (markup in the name,
 // HTML in the custom statement); the caller sets items, options and the error-code tail.

@@ -16,27 +16,12 @@ class tst_chkreport_excel : public QObject
 {
     Q_OBJECT
 
-    static int bits(std::initializer_list<int> options)
-    {
-        int mask = 0;
-        for (int n : options)
-            mask |= int(quint32(1) << n);
-        return mask;
-    }
+    static int bits(std::initializer_list<int> options) { return report_fixture::bits(options); }
 
     static ReportItem item(const QString& code, const QString& name, double value, double low, double high,
-                           const QString& result, const QString& unit)
+                           const QString& result, const QString& unit, double upper = 0)
     {
-        ReportItem r;
-        r.value = value;
-        r.low = low;
-        r.high = high;
-        r.code = code;
-        r.name = name;
-        r.resultText = result;
-        r.unit = unit;
-        r.rangeText = QString::number(low) + "-" + QString::number(high);
-        return r;
+        return report_fixture::item(code, name, value, low, high, result, unit, upper);
     }
 
     static void fillPage(chkReportPage& page, int mask)

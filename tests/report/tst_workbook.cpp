@@ -15,16 +15,7 @@ class tst_workbook : public QObject
 {
     Q_OBJECT
 
-    static XlsxFormat baseFormat()
-    {
-        XlsxFormat f;
-        f.setHorizontalAlignment(XlsxFormat::AlignLeft);
-        f.setVerticalAlignment(XlsxFormat::AlignTop);
-        f.setTextWrap(true);
-        f.setFontSize(10);
-        f.setFontName(QStringLiteral("SimHei"));
-        return f;
-    }
+    static XlsxFormat baseFormat() { return printHtml::workbookBaseFormat(); }
 
 private slots:
     void valuesAreLiteralStrings()
