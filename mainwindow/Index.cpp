@@ -6,6 +6,7 @@
 #include "FileUtils.h"
 #include "Patientfind.h"
 #include "PcComData.h"
+#include "ResultListModel.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
@@ -70,12 +71,20 @@ Index::Index(QWidget* parent)
     ui->sendinspectordate->setCalendarPopup(true);
     ui->chkdatetime->setCalendarPopup(true);
 
+    m_resultModel = new ResultListModel(&m_indexdb, this);
+    ui->tableWidget->setModel(m_resultModel);
+    setListHeaders();
     QHeaderView* listHeader = ui->tableWidget->horizontalHeader();
     listHeader->setSectionsClickable(false);
-    listHeader->setSectionResizeMode(QHeaderView::Stretch);
+    listHeader->setSectionResizeMode(QHeaderView::Interactive);
     listHeader->setStretchLastSection(true);
-    for (int c = 0; c < 10; ++c)
-        listHeader->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    // Columns are measured as rows come, never over the whole list.
+    connect(m_resultModel, &QAbstractItemModel::modelReset, this,
+            [this] { fitListColumns(0, m_resultModel->rowCount() - 1); });
+    connect(m_resultModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitListColumns(first, last); });
+    connect(m_resultModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) { fitListColumns(from.row(), to.row()); });
     ui->tableWidget->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
     auto* detailHeader = new qvHeaderView(Qt::Horizontal, ui->tableWidget_2);
@@ -120,7 +129,7 @@ Index::Index(QWidget* parent)
 
     buildDataMenu();
     showLoginIfEnabled();
-    refreshTable();
+    m_resultModel->showAll();
     migrateLegacyAccount();
     ui->cmbPortName->setItemDelegate(new QStyledItemDelegate(this));
     writePrintDefaults();

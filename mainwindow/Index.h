@@ -23,8 +23,10 @@
 #include <QSet>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class QMenu;
+class ResultListModel;
 class dlgLogin;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -68,7 +70,12 @@ public:
     // Fills a test-report page from one stored result (empty id: the current result).
     // False (nothing to report) when the result cannot be found or its test results cannot be read.
     bool buildReport(chkReportPage& page, const QSet<QString>& checkedIds, const QString& id);
+    // Reads the result list again (the whole live list after a search); selections stay.
     void refreshTable();
+    // Shows the results stored since the list last looked, each as one new row.
+    void showNewResults();
+    // Reads these results again into their rows.
+    void showChangedResults(const QList<int>& ids);
     void initComboBox();
     void setLocaleByLanguage(const QString& language);
     void clearRecordList(QVector<PanelChkRecord>* list);
@@ -77,6 +84,8 @@ public:
 
     // The form, for tests and the report helpers.
     Ui::Index* form() const { return ui; }
+    // The result list's model.
+    ResultListModel* resultModel() const { return m_resultModel; }
 
 signals:
     void signal_reopenApp();
@@ -228,7 +237,11 @@ private:
     void requestMissingResults();
     bool storeAnalyzerRecord(const QJsonObject& data);
     // Result list helpers (IndexList.cpp).
-    void fillTable(const QVector<PanelChkRecord>& records);
+    void changeList(const std::function<void()>& change);
+    void setListHeaders();
+    void fitListColumns(int first, int last);
+    QList<int> selectedResultIds() const;
+    int firstSelectedResultId() const;
     QList<int> chosenResultIds() const;
     // Start-up steps (Index.cpp).
     void buildDataMenu();
@@ -241,6 +254,7 @@ private:
     void exportCurrentReport(const QString& filter, bool excel);
 
     QMenu* m_dataMenu = nullptr;
+    ResultListModel* m_resultModel = nullptr;
     // Requests of missing results sent again after a reply went astray, this transfer.
     int m_queryRetries = 0;
     bool m_queryInFlight = false;

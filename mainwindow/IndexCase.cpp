@@ -94,25 +94,18 @@ void Index::on_lineEdit_birthday_textEdited(QString arg1)
 // written only when exactly one result is selected.
 void Index::on_pushButton_14_clicked()
 {
-    QList<int> rows;
-    const QModelIndexList selected = ui->tableWidget->selectionModel()->selectedRows();
-    for (const QModelIndex& index : selected)
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    if (rows.isEmpty())
+    const QList<int> ids = selectedResultIds();
+    if (ids.isEmpty())
         return;
 
     const int years = ui->patientinfoage->text().trimmed().toInt();
     const int months = ui->patientinfoage1->text().trimmed().toInt();
     int saved = 0;
     int failed = 0;
-    for (int row : rows) {
-        QTableWidgetItem* idItem = ui->tableWidget->item(row, 0);
-        if (!idItem)
-            continue;
+    for (int id : ids) {
         QVector<PanelChkRecord> found;
-        if (!m_indexdb.queryById(idItem->text(), &found) || found.isEmpty()) {
-            qDebug() << "Index::on_pushButton_14_clicked no live result" << idItem->text();
+        if (!m_indexdb.queryById(QString::number(id), &found) || found.isEmpty()) {
+            qDebug() << "Index::on_pushButton_14_clicked no live result" << id;
             ++failed;
             continue;
         }
@@ -146,7 +139,7 @@ void Index::on_pushButton_14_clicked()
         r.remark = ui->remark->currentText();
         r.sampletime = ui->sampletime->dateTime();
         r.sendinspectordate = ui->sendinspectordate->dateTime();
-        if (rows.size() == 1)
+        if (ids.size() == 1)
             r.chkdatetime = ui->chkdatetime->dateTime();
         r.state = 1;
         if (m_indexdb.updateData(r))
@@ -155,7 +148,7 @@ void Index::on_pushButton_14_clicked()
             ++failed;
     }
 
-    refreshTable();
+    showChangedResults(ids);
     if (failed) {
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
         return;

@@ -54,13 +54,10 @@ void Index::on_tableWidget_itemSelectionChanged()
 {
     ui->pushButton_14->setEnabled(true);
     const int unitMode = ReportAssembly::unitMode();
-    const QList<QTableWidgetSelectionRange> ranges = ui->tableWidget->selectedRanges();
-    if (ranges.isEmpty())
+    const int selectedId = firstSelectedResultId();
+    if (selectedId < 0)
         return;
-    const QTableWidgetItem* idItem = ui->tableWidget->item(ranges.first().topRow(), 0);
-    const QString id = idItem ? idItem->text() : QString();
-    if (id.isEmpty())
-        return;
+    const QString id = QString::number(selectedId);
     m_currentId = id;
     QVector<PanelChkRecord> found;
     m_indexdb.queryById(id, &found);

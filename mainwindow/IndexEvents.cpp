@@ -16,6 +16,7 @@ void Index::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         buildDataMenu();
         ui->retranslateUi(this);
+        setListHeaders();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

@@ -1,9 +1,9 @@
-// The result list: reload, search, soft delete and the row check boxes.
+// The result list: reload, search, soft delete and the row ticks.
 #include "Index.h"
 #include "ui_Index.h"
 
 #include "MyMessageBox.h"
-#include "ResultRowText.h"
+#include "ResultListModel.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -11,149 +11,110 @@
 #include <QItemSelection>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
-// Sets a cell's text, making its item when missing; whether the text changed.
-bool setCellText(QTableWidget* table, int row, int column, const QString& text)
-{
-    QTableWidgetItem* item = table->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem(text);
-        item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column, item);
-        return true;
-    }
-    if (item->text() == text)
-        return false;
-    item->setText(text);
-    return true;
+// Widest a list column gets from its texts; longer texts are cut, the tool tip shows them whole.
+const int kListColumnCap = 240;
 }
 
-QCheckBox* rowCheckBox(QTableWidget* table, int row, int column)
+// Runs a change of the list with the view's selection signal held back, then selects again the
+// results that were selected before and lost their selection (rows taken out and put back).
+void Index::changeList(const std::function<void()>& change)
 {
-    return qobject_cast<QCheckBox*>(table->cellWidget(row, column));
-}
-
-// Holds a shown list still while it is filled: no signals, and no columns sized to their contents
-// (those of a shown table would be measured again, over every row, for each cell that changes).
-// Everything is put back when the guard goes; the columns are then measured once, at the next
-// layout. (Updates stay on: switching them back on would mark every row check box for repainting.)
-class ListFillGuard
-{
-public:
-    explicit ListFillGuard(QTableWidget* table)
-        : m_table(table), m_header(table->horizontalHeader()), m_blocked(table->blockSignals(true))
-    {
-        for (int c = 0; c < m_header->count(); ++c) {
-            m_modes << m_header->sectionResizeMode(c);
-            if (m_modes.last() == QHeaderView::ResizeToContents)
-                m_header->setSectionResizeMode(c, QHeaderView::Fixed);
-        }
+    qvTableView* view = ui->tableWidget;
+    QItemSelectionModel* selection = view->selectionModel();
+    QList<int> selectedIds;
+    for (const QItemSelectionRange& range : selection->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selectedIds << m_resultModel->idAt(row);
     }
-    ~ListFillGuard()
-    {
-        for (int c = 0; c < m_modes.size() && c < m_header->count(); ++c)
-            m_header->setSectionResizeMode(c, m_modes.at(c));
-        m_table->blockSignals(m_blocked);
+    const int currentId = m_resultModel->idAt(view->currentIndex().row());
+    const QSignalBlocker quiet(view);
+    change();
+    if (selectedIds.isEmpty())
+        return;
+    const int lastColumn = m_resultModel->columnCount() - 1;
+    QItemSelection again;
+    int firstRow = -1;
+    for (int id : qAsConst(selectedIds)) {
+        const int row = m_resultModel->rowOfId(id);
+        if (row < 0)
+            continue;
+        if (firstRow < 0)
+            firstRow = row;
+        if (!selection->isRowSelected(row, QModelIndex()))
+            again.select(m_resultModel->index(row, 0), m_resultModel->index(row, lastColumn));
     }
-    ListFillGuard(const ListFillGuard&) = delete;
-    ListFillGuard& operator=(const ListFillGuard&) = delete;
-
-private:
-    QTableWidget* m_table;
-    QHeaderView* m_header;
-    QVector<QHeaderView::ResizeMode> m_modes;
-    bool m_blocked;
-};
+    if (!again.isEmpty())
+        selection->select(again, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (firstRow >= 0 && m_resultModel->rowOfId(currentId) < 0)
+        selection->setCurrentIndex(m_resultModel->index(firstRow, 0), QItemSelectionModel::NoUpdate);
 }
 
 void Index::refreshTable()
 {
-    // Read into a fresh list and free the old one afterwards: with many results that reads
-    // faster than freeing first.
-    QVector<PanelChkRecord> previous;
-    previous.swap(m_recordList);
-    if (!m_indexdb.queryLive(&m_recordList))
-        qDebug() << "Index::refreshTable query failed";
-    fillTable(m_recordList);
-    clearRecordList(&previous);
+    changeList([this] {
+        if (m_resultModel->isSearch())
+            m_resultModel->showAll();
+        else
+            m_resultModel->reload();
+    });
 }
 
-// Refills tableWidget: column 0 the id (hidden), column 1 a check box per row. Rows keep their
-// items and check boxes (unticked); only texts that differ are set, and the views hear of them
-// once, so a reload after one new result is cheap.
-void Index::fillTable(const QVector<PanelChkRecord>& records)
+void Index::showNewResults()
 {
-    QTableWidget* table = ui->tableWidget;
-    QAbstractItemModel* model = table->model();
-    const ListFillGuard guard(table);
-    ResultRowText texts;
-    // The selection follows its results, not the row numbers: a reload that adds or removes rows
-    // above would otherwise leave other results selected, or none (and the case form's save needs
-    // the selected rows).
-    QSet<QString> selectedIds;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows()) {
-        if (const QTableWidgetItem* idItem = table->item(index.row(), 0))
-            selectedIds.insert(idItem->text());
+    if (m_resultModel->isSearch()) {
+        refreshTable();
+        return;
     }
-    table->clearSelection();
-    table->setRowCount(records.size());
-    int firstChanged = -1;
-    int lastChanged = -1;
-    {
-        const QSignalBlocker quiet(model);
-        for (int row = 0; row < records.size(); ++row) {
-            const PanelChkRecord& r = records.at(row);
-            bool changed = setCellText(table, row, 0, QString::number(r.id));
-            if (QCheckBox* box = rowCheckBox(table, row, 1)) {
-                box->setChecked(false);
-            } else {
-                changed |= setCellText(table, row, 1, QString());
-                table->setCellWidget(row, 1, new QCheckBox(table));
-            }
-            changed |= setCellText(table, row, 2, texts.departmentOf(r));
-            changed |= setCellText(table, row, 3, r.sampleid);
-            changed |= setCellText(table, row, 4, r.number);
-            changed |= setCellText(table, row, 5, r.name);
-            changed |= setCellText(table, row, 6, texts.sexOf(r));
-            changed |= setCellText(table, row, 7, texts.testItemOf(r));
-            changed |= setCellText(table, row, 8, ResultRowText::checkTime(r));
-            changed |= setCellText(table, row, 9, r.machineid);
-            if (changed) {
-                if (firstChanged < 0)
-                    firstChanged = row;
-                lastChanged = row;
-            }
-        }
-    }
-    // The model's own signal for each cell was held back above: tell the views once.
-    if (firstChanged >= 0)
-        emit model->dataChanged(model->index(firstChanged, 0), model->index(lastChanged, model->columnCount() - 1));
-    if (!selectedIds.isEmpty()) {
-        QItemSelection again;
-        for (int row = 0; row < records.size(); ++row) {
-            if (selectedIds.contains(QString::number(records.at(row).id)))
-                again.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
-        }
-        if (!again.isEmpty()) {
-            QItemSelectionModel* selection = table->selectionModel();
-            selection->select(again, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            selection->setCurrentIndex(again.first().topLeft(), QItemSelectionModel::NoUpdate);
-        }
-    }
+    changeList([this] { m_resultModel->addNewResults(); });
 }
 
-void Index::clearRecordList(QVector<PanelChkRecord>* list)
+void Index::showChangedResults(const QList<int>& ids)
 {
-    list->clear();
+    changeList([&] { m_resultModel->refreshResults(ids); });
+}
+
+// Header texts of the result list (column 1, the tick boxes, has none).
+void Index::setListHeaders()
+{
+    m_resultModel->setHeaderTexts({tr("序号"), QString(), tr("科室"), tr("样本编号"), tr("患者编号"), tr("姓名"),
+                                   tr("性别"), tr("检测项目"), tr("检测时间"), tr("设备ID")});
+    fitListColumns(0, m_resultModel->rowCount() - 1);
+}
+
+// Widens the list's columns to the header texts and to the texts of rows first to last, each
+// at most kListColumnCap wide. Columns never narrow here, so only new texts are measured.
+void Index::fitListColumns(int first, int last)
+{
+    qvTableView* view = ui->tableWidget;
+    QHeaderView* header = view->horizontalHeader();
+    const QFontMetrics text(view->font());
+    const QFontMetrics head(header->font());
+    const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 8;
+    for (int c = ResultListModel::ColTick; c < ResultListModel::ColumnCount; ++c) {
+        int width = head.horizontalAdvance(m_resultModel->headerData(c, Qt::Horizontal).toString()) + margin + 8;
+        if (c == ResultListModel::ColTick) {
+            width = qMax(width, view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + margin);
+        } else {
+            for (int row = qMax(first, 0); row <= last; ++row) {
+                const int need = text.horizontalAdvance(m_resultModel->data(m_resultModel->index(row, c)).toString()) + margin;
+                width = qMax(width, need);
+                if (width >= kListColumnCap)
+                    break;
+            }
+        }
+        width = qMin(width, kListColumnCap);
+        if (width > header->sectionSize(c))
+            header->resizeSection(c, width);
+    }
 }
 
 void Index::receiveresult(QueryFilter m_qureyFilter)
 {
-    clearRecordList(&m_recordList);
-    if (!m_indexdb.queryByFilter(m_qureyFilter, &m_recordList))
-        qDebug() << "Index::receiveresult query failed";
-    fillTable(m_recordList);
+    changeList([&] { m_resultModel->showSearch(m_qureyFilter); });
 }
 
 void Index::on_pushButton_clicked()
@@ -161,27 +122,31 @@ void Index::on_pushButton_clicked()
     refreshTable();
 }
 
+// Ids of the selected results, in list order.
+QList<int> Index::selectedResultIds() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : ui->tableWidget->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<int> ids;
+    for (int row : qAsConst(rows))
+        ids << m_resultModel->idAt(row);
+    return ids;
+}
+
+// Id of the result selected first (the one the detail view shows), -1 when none.
+int Index::firstSelectedResultId() const
+{
+    const QItemSelection selection = ui->tableWidget->selectionModel()->selection();
+    return selection.isEmpty() ? -1 : m_resultModel->idAt(selection.first().top());
+}
+
 // Ids of the ticked rows; when none is ticked, of the selected rows.
 QList<int> Index::chosenResultIds() const
 {
-    QTableWidget* table = ui->tableWidget;
-    QList<int> ticked;
-    QList<int> selected;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QTableWidgetItem* idItem = table->item(row, 0);
-        if (!idItem)
-            continue;
-        bool ok = false;
-        const int id = idItem->text().toInt(&ok);
-        if (!ok)
-            continue;
-        QCheckBox* box = rowCheckBox(table, row, 1);
-        if (box && box->isChecked())
-            ticked << id;
-        if (table->selectionModel()->isRowSelected(row, QModelIndex()))
-            selected << id;
-    }
-    return ticked.isEmpty() ? selected : ticked;
+    const QList<int> ticked = m_resultModel->tickedIds();
+    return ticked.isEmpty() ? selectedResultIds() : ticked;
 }
 
 // Moves the chosen results to the report recycle list (state 0).
@@ -195,16 +160,26 @@ void Index::on_pushButton_5_clicked()
     if (!m_indexdb.setState(ids, 0)) {
         qDebug() << "Index::on_pushButton_5_clicked setState failed" << ids;
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("删除失败"), 1, 0, true);
+        refreshTable();
+        return;
     }
-    refreshTable();
+    changeList([&] { m_resultModel->removeResults(ids); });
 }
 
 void Index::slot_selectItems(QVector<int> _vec)
 {
     for (int row : _vec) {
-        if (QCheckBox* box = rowCheckBox(ui->tableWidget, row, 1))
-            box->setChecked(!box->isChecked());
+        const QModelIndex tick = m_resultModel->index(row, ResultListModel::ColTick);
+        if (tick.isValid())
+            m_resultModel->setData(tick, m_resultModel->isTicked(row) ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     }
+}
+
+namespace {
+QCheckBox* rowCheckBox(QTableWidget* table, int row, int column)
+{
+    return qobject_cast<QCheckBox*>(table->cellWidget(row, column));
+}
 }
 
 void Index::slot_selectItems_2(QVector<int> _vec)
@@ -234,6 +209,11 @@ QSet<QString> Index::getCheckedIds()
             ids.insert(item->text());
     }
     return ids;
+}
+
+void Index::clearRecordList(QVector<PanelChkRecord>* list)
+{
+    list->clear();
 }
 
 void Index::on_pushButton_7_clicked()

@@ -4,9 +4,9 @@
 
 #include "MyMessageBox.h"
 #include "ReportAssembly.h"
+#include "ResultListModel.h"
 #include "chkReportPage.h"
 
-#include <QCheckBox>
 #include <QDebug>
 #include <QFileDialog>
 
@@ -24,27 +24,20 @@ bool Index::buildReport(chkReportPage& page, const QSet<QString>& checkedIds, co
 
 void Index::on_pushButton_3_clicked()
 {
-    QTableWidget* table = ui->tableWidget;
-    QList<int> rows;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        auto* box = qobject_cast<QCheckBox*>(table->cellWidget(row, 1));
-        if (box && box->isChecked()) {
-            rows << row;
-            box->setChecked(false);
-        }
-    }
-    if (rows.isEmpty()) {
+    // Every tick is cleared once looked at, whether the user then prints or not.
+    const QList<int> ids = resultModel()->tickedIds();
+    resultModel()->setAllTicked(false);
+    if (ids.isEmpty()) {
         MyMessageBox::showMyMessageBox(nullptr, tr("打印"), tr("请勾选打印报告"), 2, 0, true);
         return;
     }
     if (MyMessageBox::showMyMessageBox(nullptr, tr("打印"), tr("确认打印吗？"), 2, 1, true) != 0)
         return;
 
-    const QSet<QString> analytes = rows.size() == 1 ? getCheckedIds() : QSet<QString>();
+    const QSet<QString> analytes = ids.size() == 1 ? getCheckedIds() : QSet<QString>();
     QStringList unreadable;
-    for (int row : qAsConst(rows)) {
-        const QTableWidgetItem* idItem = table->item(row, 0);
-        const QString id = idItem ? idItem->text() : QString();
+    for (int resultId : qAsConst(ids)) {
+        const QString id = QString::number(resultId);
         chkReportPage page;
         if (!buildReport(page, analytes, id)) {
             unreadable << id;
@@ -62,7 +55,7 @@ void Index::on_pushButton_3_clicked()
 
 void Index::on_pushButton_2_clicked()
 {
-    if (ui->tableWidget->selectedItems().isEmpty())
+    if (!ui->tableWidget->selectionModel()->hasSelection())
         return;
     chkReportPage page;
     if (!buildReport(page, getCheckedIds(), QString())) {
@@ -85,7 +78,7 @@ void Index::on_pushButton_excel_clicked()
 // The PDF and Excel commands: the current result's report to a file the user names.
 void Index::exportCurrentReport(const QString& filter, bool excel)
 {
-    if (ui->tableWidget->selectedItems().isEmpty())
+    if (!ui->tableWidget->selectionModel()->hasSelection())
         return;
     const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
     qDebug() << name;

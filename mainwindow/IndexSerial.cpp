@@ -234,7 +234,7 @@ void Index::receiveresultQuery(QJsonObject data)
         }
         ++m_storedCount;
         m_queryRetries = 0;
-        refreshTable();
+        showNewResults();
         refreshQcTab();
     } else if (rowid > expected || rowid < 1) {
         // A result went astray on the way: ask again from the first one missing.

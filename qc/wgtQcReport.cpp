@@ -6,6 +6,7 @@
 #include "Inspectordb.h"
 #include "MyMessageBox.h"
 #include "QcFormat.h"
+#include "QcListModel.h"
 #include "ReportAssembly.h"
 #include "Reviewerdb.h"
 #include "Speciesdb.h"
@@ -44,13 +45,13 @@ QString nameOf(const QString& stored)
 } // namespace
 
 wgtQcReport::wgtQcReport(QWidget* parent)
-    : QWidget(parent), ui(new Ui::wgtQcReport), m_indexdb(new Indexdb(this))
+    : QWidget(parent), ui(new Ui::wgtQcReport), m_indexdb(new Indexdb(this)), m_listModel(new QcListModel(this))
 {
     ui->setupUi(this);
     ui->pushButton_print->setShortcut(Qt::Key_F2);
 
-    QTableWidget* list = ui->tableWidget_qc;
-    list->setColumnCount(ListColumns);
+    QTableView* list = ui->tableWidget_qc;
+    list->setModel(m_listModel);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->verticalHeader()->setVisible(false);
     list->horizontalHeader()->setStretchLastSection(true);
@@ -86,7 +87,7 @@ wgtQcReport::~wgtQcReport()
 
 void wgtQcReport::setHeaders()
 {
-    ui->tableWidget_qc->setHorizontalHeaderLabels(
+    m_listModel->setHeaderTexts(
         {tr("编号"), QString(), tr("检测时间"), tr("质控品"), tr("质控批号"), tr("科室"), tr("设备编号")});
     ui->tableWidget_detail->setHorizontalHeaderLabels(
         {QString(), tr("项目"), tr("结果"), tr("单位"), tr("靶值"), tr("质控范围")});
@@ -149,46 +150,38 @@ void wgtQcReport::reload()
 void wgtQcReport::fillList(const QVector<PanelQcResult>& list)
 {
     const int keep = currentId();
-    m_list = list;
-
-    QTableWidget* table = ui->tableWidget_qc;
+    QTableView* table = ui->tableWidget_qc;
     table->blockSignals(true);
-    table->clearContents();
-    table->setRowCount(m_list.size());
-    int keepRow = -1;
-    for (int row = 0; row < m_list.size(); ++row) {
-        const PanelQcResult& qc = m_list.at(row);
-        table->setItem(row, ColId, textItem(QString::number(qc.id)));
-        table->setItem(row, ColCheck, checkItem(false));
-        table->setItem(row, ColTime, textItem(QcFormat::checkTimeText(qc.chkdatetime)));
-        table->setItem(row, ColProduct, textItem(QcFormat::productName(qc.QcProduct)));
-        table->setItem(row, ColLot, textItem(qc.QcLot));
-        table->setItem(row, ColDivision, textItem(QcFormat::divisionText(qc.division)));
-        table->setItem(row, ColMachine, textItem(qc.machineid));
-        if (qc.id == keep)
-            keepRow = row;
-    }
+    m_listModel->setResults(list);
+    const int keepRow = m_listModel->rowOfId(keep);
     if (keepRow >= 0)
         table->selectRow(keepRow);
     else
         table->clearSelection();
     table->blockSignals(false);
 
-    if (keepRow >= 0)
-        showDetail(m_list.at(keepRow));
+    PanelQcResult shown;
+    if (keepRow >= 0 && resultAt(keepRow, &shown))
+        showDetail(shown);
     else
         clearDetail();
 }
 
+bool wgtQcReport::resultAt(int row, PanelQcResult* out) const
+{
+    const int id = m_listModel->idAt(row);
+    return id >= 0 && m_indexdb->queryQcById(id, out);
+}
+
 void wgtQcReport::on_tableWidget_qc_itemSelectionChanged()
 {
-    const QList<QTableWidgetItem*> items = ui->tableWidget_qc->selectedItems();
-    const int row = items.isEmpty() ? -1 : items.first()->row();
-    if (row < 0 || row >= m_list.size()) {
+    const QModelIndexList rows = ui->tableWidget_qc->selectionModel()->selectedRows();
+    PanelQcResult shown;
+    if (rows.isEmpty() || !resultAt(rows.first().row(), &shown)) {
         clearDetail();
         return;
     }
-    showDetail(m_list.at(row));
+    showDetail(shown);
 }
 
 void wgtQcReport::clearDetail()
@@ -265,14 +258,7 @@ QSet<QString> wgtQcReport::checkedProjects() const
 
 QList<int> wgtQcReport::checkedIds() const
 {
-    QList<int> ids;
-    const QTableWidget* table = ui->tableWidget_qc;
-    for (int row = 0; row < table->rowCount() && row < m_list.size(); ++row) {
-        const QTableWidgetItem* box = table->item(row, ColCheck);
-        if (box && box->checkState() == Qt::Checked)
-            ids << m_list.at(row).id;
-    }
-    return ids;
+    return m_listModel->tickedIds();
 }
 
 void wgtQcReport::slot_detailcheck(int _index, bool _check)

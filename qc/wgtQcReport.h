@@ -10,6 +10,7 @@
 namespace Ui { class wgtQcReport; }
 class Indexdb;
 class qvHeaderView;
+class QcListModel;
 
 // The QC tab: the stored QC results (left), the analytes of the selected one (right) and its
 // editable QC details; deletes to the QC recycle bin, prunes analytes, prints.
@@ -57,6 +58,8 @@ private:
     void setHeaders();
     void reload();
     void fillList(const QVector<PanelQcResult>& list);
+    // The QC result of this row of the list, read again; false when it cannot be read.
+    bool resultAt(int row, PanelQcResult* out) const;
     void showDetail(const PanelQcResult& qc);
     void clearDetail();
     // The edited result, or false when nothing is shown.
@@ -68,7 +71,7 @@ private:
     qvHeaderView* m_detailHeader;
     QcQueryFilter m_filter;      // the tab's current filter
     QcQueryFilter m_listFilter;  // what the list shows now
-    QVector<PanelQcResult> m_list;
+    QcListModel* m_listModel;
     PanelQcResult m_current;
     bool m_hasCurrent = false;
     bool m_resultParsed = false; // the shown result's analyte JSON was readable

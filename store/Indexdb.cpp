@@ -457,47 +457,162 @@ bool Indexdb::queryLive(QVector<PanelChkRecord>* out)
     return runChkSelect(query, "Indexdb::queryLive", out, &m_liveRows);
 }
 
-bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
+namespace {
+
+const char* const kListColumns = "id, chkdatetime, machineid, panelid, patientinfo, speciesname, animalsexname";
+const char* const kListOrder = " ORDER BY chkdatetime DESC, id DESC";
+
+// The conditions of a result search, appended to a where clause, with their values.
+void appendFilter(const QueryFilter& f, QString* sql, QVariantList* values)
 {
-    QString sql = QStringLiteral("select * from PanelChkResult where state = 1 and status=1");
-    QVariantList values;
     // Older files hold check times in ISO form ("2024-05-09T08:00:00.000"): compare them in this
     // store's form, to the second, or a result of the last day would fall outside "<= 23:59:59".
     const QString storedTime = QStringLiteral("substr(replace(chkdatetime, 'T', ' '), 1, 19)");
     if (f.startchkdate.isValid()) {
-        sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" >= ?");
-        values << sqlDateTime(f.startchkdate);
+        *sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" >= ?");
+        *values << sqlDateTime(f.startchkdate);
     }
     if (f.endchkdate.isValid()) {
-        sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" <= ?");
-        values << sqlDateTime(f.endchkdate);
+        *sql += QStringLiteral(" and ") + storedTime + QStringLiteral(" <= ?");
+        *values << sqlDateTime(f.endchkdate);
     }
     for (const QString* text : {&f.sampleid, &f.patientinfoname, &f.patientinfoid}) {
         if (text->isEmpty())
             continue;
-        sql += QStringLiteral(" and patientinfo like ? escape '\\'");
-        values << QString(QLatin1Char('%') + likeEscaped(*text) + QLatin1Char('%'));
+        *sql += QStringLiteral(" and patientinfo like ? escape '\\'");
+        *values << QString(QLatin1Char('%') + likeEscaped(*text) + QLatin1Char('%'));
     }
     if (!f.speciesname.isEmpty()) {
-        sql += QStringLiteral(" and speciesname = ?");
-        values << f.speciesname;
+        *sql += QStringLiteral(" and speciesname = ?");
+        *values << f.speciesname;
     }
     if (!f.projectname.isEmpty()) {
         // The code as a whole JSON string, so that "P" does not find "TP".
-        sql += QStringLiteral(" and testresults like ? escape '\\'");
-        values << QString(QStringLiteral("%\"") + likeEscaped(f.projectname) + QStringLiteral("\"%"));
+        *sql += QStringLiteral(" and testresults like ? escape '\\'");
+        *values << QString(QStringLiteral("%\"") + likeEscaped(f.projectname) + QStringLiteral("\"%"));
     }
     if (!f.machineid.isEmpty()) {
-        sql += QStringLiteral(" and machineid = ?");
-        values << f.machineid;
+        *sql += QStringLiteral(" and machineid = ?");
+        *values << f.machineid;
     }
-    sql += QStringLiteral(" ORDER BY chkdatetime DESC, id DESC");
+}
+
+// Runs a select of list columns and appends the records with their stored check times.
+bool runListSelect(QSqlQuery& query, const char* where, const QVariantList& values, QVector<PanelChkRecord>* out,
+                   QVector<QVariant>* keys)
+{
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        logSqlError(where, query);
+        return false;
+    }
+    const ChkRowReader reader(query);
+    Indexdb::DerivedRow derived;
+    while (query.next()) {
+        derived = Indexdb::DerivedRow();
+        out->append(readChkRecord(reader, nullptr, &derived));
+        keys->append(reader.value(ColChkdatetime));
+    }
+    return true;
+}
+
+} // namespace
+
+bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
+{
+    QString sql = QStringLiteral("select * from PanelChkResult where state = 1 and status=1");
+    QVariantList values;
+    appendFilter(f, &sql, &values);
+    sql += QLatin1String(kListOrder);
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& v : qAsConst(values))
         query.addBindValue(v);
     return runChkSelect(query, "Indexdb::queryByFilter", out);
+}
+
+bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int limit,
+                            QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
+{
+    const QString head = QStringLiteral("select %1 from PanelChkResult where state = 1 and status = 1")
+                             .arg(QLatin1String(kListColumns));
+    QVariantList common;
+    QString conditions;
+    if (filter)
+        appendFilter(*filter, &conditions, &common);
+    const int before = out->size();
+    // Rows with a check time first (the index gives them in order from the key on), then rows
+    // without one, by id.
+    if (!after || !after->chkdatetime.isNull()) {
+        QString sql = head + conditions + QStringLiteral(" and chkdatetime is not null");
+        QVariantList values = common;
+        if (after) {
+            sql += QStringLiteral(" and chkdatetime <= ? and (chkdatetime < ? or id < ?)");
+            values << after->chkdatetime << after->chkdatetime << after->id;
+        }
+        sql += QLatin1String(kListOrder) + QStringLiteral(" limit ?");
+        values << limit;
+        QSqlQuery query(m_sqlDatabase);
+        query.setForwardOnly(true);
+        query.prepare(sql);
+        if (!runListSelect(query, "Indexdb::queryListPage", values, out, keys))
+            return false;
+    }
+    const int left = limit - (out->size() - before);
+    if (left <= 0)
+        return true;
+    QString sql = head + conditions + QStringLiteral(" and chkdatetime is null");
+    QVariantList values = common;
+    if (after && after->chkdatetime.isNull()) {
+        sql += QStringLiteral(" and id < ?");
+        values << after->id;
+    }
+    sql += QStringLiteral(" ORDER BY id DESC limit ?");
+    values << left;
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    return runListSelect(query, "Indexdb::queryListPage", values, out, keys);
+}
+
+bool Indexdb::queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
+{
+    if (ids.isEmpty())
+        return true;
+    QStringList marks;
+    QVariantList values;
+    for (int id : ids) {
+        marks << QStringLiteral("?");
+        values << id;
+    }
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("select %1 from PanelChkResult where state = 1 and status = 1 and id in (%2)")
+                      .arg(QLatin1String(kListColumns), marks.join(QLatin1Char(','))) +
+                  QLatin1String(kListOrder));
+    return runListSelect(query, "Indexdb::queryListRows", values, out, keys);
+}
+
+bool Indexdb::queryListRowsAbove(int id, QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("select %1 from PanelChkResult where id > ? and state = 1 and status = 1")
+                      .arg(QLatin1String(kListColumns)) +
+                  QLatin1String(kListOrder));
+    return runListSelect(query, "Indexdb::queryListRowsAbove", {id}, out, keys);
+}
+
+int Indexdb::maxResultId()
+{
+    QSqlQuery query(m_sqlDatabase);
+    if (!query.exec(QStringLiteral("select ifnull(max(id), 0) from PanelChkResult")) || !query.next()) {
+        logSqlError("Indexdb::maxResultId", query);
+        return -1;
+    }
+    return query.value(0).toInt();
 }
 
 int Indexdb::countByMachine(const QString& machineId)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QVariant>
 #include <QVector>
 
 // Result store: tables PanelChkResult and PanelQcResult of the main database (default
@@ -34,6 +35,25 @@ public:
     bool queryLive(QVector<PanelChkRecord>* out);
     // Live sample results matching the filter, newest first.
     bool queryByFilter(const QueryFilter& filter, QVector<PanelChkRecord>* out);
+
+    // Where a page of the result list starts: after the row with this stored check time and id.
+    struct ListKey
+    {
+        QVariant chkdatetime; // as stored (text, or null: those rows come last, by id)
+        int id = 0;
+    };
+    // One page of live sample results (matching the filter, when given), newest first, after
+    // `after` (from the start when null), at most `limit` rows. Reads only what the result list
+    // shows: id, check time, machine, panel, patient information, department and sex. Each
+    // record's stored check time is appended to `keys`.
+    bool queryListPage(const QueryFilter* filter, const ListKey* after, int limit, QVector<PanelChkRecord>* out,
+                       QVector<QVariant>* keys);
+    // The same columns of the live sample results with these ids (ordered as the list).
+    bool queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out, QVector<QVariant>* keys);
+    // Live sample results with an id above `id` (ordered as the list).
+    bool queryListRowsAbove(int id, QVector<PanelChkRecord>* out, QVector<QVariant>* keys);
+    // The largest id of PanelChkResult, 0 when empty, -1 on failure.
+    int maxResultId();
     // Results of this machine in PanelChkResult plus PanelQcResult (a QC run moved to the QC
     // table counts once); -1 on failure.
     int countByMachine(const QString& machineId);

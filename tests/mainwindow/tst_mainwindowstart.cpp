@@ -58,7 +58,7 @@ private slots:
         QVERIFY(f->remark->isHidden());
         QVERIFY(f->pushButton_7->isHidden());
         QVERIFY(f->tableWidget->isColumnHidden(0));
-        QCOMPARE(f->tableWidget->columnCount(), 10);
+        QCOMPARE(f->tableWidget->model()->columnCount(), 10);
         QCOMPARE(f->tableWidget_2->columnCount(), 7);
         QCOMPARE(f->tabWidget->currentIndex(), 0);
         QCOMPARE(f->pushButton_15->shortcut(), QKeySequence("Delete"));

@@ -83,14 +83,15 @@ private slots:
 
         // The list shows the sample runs, newest first.
         const QStringList expected = expectedRows(served9).filter(QStringLiteral("S|"));
-        QTableWidget* table = w->form()->tableWidget;
-        QCOMPARE(table->rowCount(), expected.size());
+        QTableView* table = w->form()->tableWidget;
+        auto text = [table](int row, int column) { return table->model()->index(row, column).data().toString(); };
+        QCOMPARE(table->model()->rowCount(), expected.size());
         QVERIFY(expected.size() >= 2 && expected.size() < 9);
-        QCOMPARE("S|" + QDateTime::fromString(table->item(0, 8)->text(), "yyyy-MM-dd hh:mm:ss").toString(Qt::ISODate) + "|" + table->item(0, 3)->text(),
+        QCOMPARE("S|" + QDateTime::fromString(text(0, 8), "yyyy-MM-dd hh:mm:ss").toString(Qt::ISODate) + "|" + text(0, 3),
                  expected.last());
-        for (int row = 1; row < table->rowCount(); ++row)
-            QVERIFY(table->item(row - 1, 8)->text() > table->item(row, 8)->text());
-        QCOMPARE(table->item(0, 9)->text(), kMachine);
+        for (int row = 1; row < table->model()->rowCount(); ++row)
+            QVERIFY(text(row - 1, 8) > text(row, 8));
+        QCOMPARE(text(0, 9), kMachine);
         // CHEMDESK_SHOT=<file.png> keeps a picture of the connected window.
         if (qEnvironmentVariableIsSet("CHEMDESK_SHOT")) {
             w->setWindowState(Qt::WindowNoState);
@@ -127,7 +128,7 @@ private slots:
         QVERIFY(sim3.start({"--count", "15", "--seed", "5", "--write", dir.file("s3.json")}));
         Index w2;
         speedUp(w2);
-        QCOMPARE(w2.form()->tableWidget->rowCount(), expectedRows(served13).filter("S|").size());
+        QCOMPARE(w2.form()->tableWidget->model()->rowCount(), expectedRows(served13).filter("S|").size());
         connectTo(w2, sim3.port());
         QVERIFY(waitStored(15));
         QTRY_VERIFY_WITH_TIMEOUT(w2.m_resultSizeTimer->isActive(), 3000);

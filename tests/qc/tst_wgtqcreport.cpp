@@ -19,7 +19,7 @@ class tst_wgtqcreport : public QObject
     QcTestDb m_db;
     const QDateTime m_day{QDate(2024, 5, 20), QTime(9, 30, 0)};
 
-    static QTableWidget* list(wgtQcReport& w) { return w.findChild<QTableWidget*>("tableWidget_qc"); }
+    static QTableView* list(wgtQcReport& w) { return w.findChild<QTableView*>("tableWidget_qc"); }
     static QTableWidget* detail(wgtQcReport& w) { return w.findChild<QTableWidget*>("tableWidget_detail"); }
     template <class T> static T* child(wgtQcReport& w, const char* name) { return w.findChild<T*>(name); }
 
@@ -30,7 +30,19 @@ class tst_wgtqcreport : public QObject
             out << (t->item(r, col) ? t->item(r, col)->text() : QString("<none>"));
         return out;
     }
-    static void tick(QTableWidget* t, int row, int col) { t->item(row, col)->setCheckState(Qt::Checked); }
+    static QStringList column(QTableView* t, int col)
+    {
+        QStringList out;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            out << t->model()->index(r, col).data().toString();
+        return out;
+    }
+    static void tick(QTableView* t, int row, int col)
+    {
+        QVERIFY(t->model()->index(row, col).flags() & Qt::ItemIsUserCheckable);
+        QVERIFY(t->model()->setData(t->model()->index(row, col), Qt::Checked, Qt::CheckStateRole));
+    }
+    static int rows(QTableView* t) { return t->model()->rowCount(); }
 
     static void setUnitMode(int mode)
     {
@@ -55,7 +67,7 @@ private slots:
         QVERIFY(Indexdb().setQcShow({hidden}, 0));
 
         wgtQcReport w;
-        QTableWidget* t = list(w);
+        QTableView* t = list(w);
         QCOMPARE(column(t, wgtQcReport::ColId), (QStringList{QString::number(b), QString::number(a)}));
         QCOMPARE(column(t, wgtQcReport::ColTime), (QStringList{"2024-05-21 09:30:00", "2024-05-20 09:30:00"}));
         QCOMPARE(column(t, wgtQcReport::ColProduct), (QStringList{QString::fromUtf8("质控二"), QString::fromUtf8("质控一")}));
@@ -71,7 +83,7 @@ private slots:
         const int c = QcTestDb::insert(0, "L4", "", "M1", m_day.addDays(3));
         w.refreshData();
         QCOMPARE(column(t, wgtQcReport::ColId).first(), QString::number(c));
-        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(rows(t), 3);
 
         QCOMPARE(child<QPushButton>(w, "pushButton_print")->shortcut(), QKeySequence(Qt::Key_F2));
     }
@@ -121,7 +133,7 @@ private slots:
         const int b = QcTestDb::insert(1, "B", "", "M2", m_day);
         QcTestDb::insert(1, "C", "", "M1", m_day.addDays(-3));
         wgtQcReport w;
-        QCOMPARE(list(w)->rowCount(), 3);
+        QCOMPARE(rows(list(w)), 3);
 
         QcQueryFilter f;
         f.QcProduct = 1;
@@ -131,7 +143,7 @@ private slots:
         QCOMPARE(w.currentFilter().machineid, QString("M2"));
 
         w.refreshData();
-        QCOMPARE(list(w)->rowCount(), 3);
+        QCOMPARE(rows(list(w)), 3);
         QCOMPARE(w.currentFilter().machineid, QString("M2"));
         QCOMPARE(w.currentFilter().QcProduct, 1);
     }
@@ -226,7 +238,7 @@ private slots:
             child<QPushButton>(w, "pushButton_delete")->click();
             QCOMPARE(cancel.texts, QStringList{QString::fromUtf8("确认删除吗？")});
         }
-        QCOMPARE(list(w)->rowCount(), 3);
+        QCOMPARE(rows(list(w)), 3);
 
         {
             MessageBoxCloser ok;
@@ -243,7 +255,7 @@ private slots:
             MessageBoxCloser ok;
             child<QPushButton>(w, "pushButton_delete")->click();
         }
-        QCOMPARE(list(w)->rowCount(), 0);
+        QCOMPARE(rows(list(w)), 0);
         QCOMPARE(w.currentId(), -1);
         QCOMPARE(detail(w)->rowCount(), 0);
     }
@@ -271,7 +283,7 @@ private slots:
         QTranslator english;
         QVERIFY(english.load(":/Translate_EN.qm"));
         QCoreApplication::installTranslator(&english);
-        QTRY_COMPARE(list(w)->horizontalHeaderItem(wgtQcReport::ColTime)->text(), QString("Test time"));
+        QTRY_COMPARE(list(w)->model()->headerData(wgtQcReport::ColTime, Qt::Horizontal).toString(), QString("Test time"));
         QCOMPARE(column(list(w), wgtQcReport::ColProduct), QStringList{"QC 2"});
         QCOMPARE(child<QPushButton>(w, "pushButton_save")->text(), QString("Save"));
         QCOMPARE(child<QComboBox>(w, "comboBox_qcProduct")->itemText(1), QString("QC 2"));

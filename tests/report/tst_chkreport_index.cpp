@@ -66,10 +66,10 @@ void setStoredResults(int id, const QString& text)
 
 void select(Index& w, int id)
 {
-    QTableWidget* t = w.form()->tableWidget;
+    QTableView* t = w.form()->tableWidget;
     w.refreshTable();
-    for (int row = 0; row < t->rowCount(); ++row) {
-        if (t->item(row, 0)->text() == QString::number(id)) {
+    for (int row = 0; row < t->model()->rowCount(); ++row) {
+        if (t->model()->index(row, 0).data().toString() == QString::number(id)) {
             t->clearSelection();
             t->selectRow(row);
             return;
@@ -394,7 +394,8 @@ private slots:
             w.on_pushButton_3_clicked();
             QCOMPARE(boxes.texts, QStringList{QStringLiteral("请勾选打印报告")});
         }
-        qobject_cast<QCheckBox*>(w.form()->tableWidget->cellWidget(0, 1))->setChecked(true);
+        QAbstractItemModel* list = w.form()->tableWidget->model();
+        QVERIFY(list->setData(list->index(0, 1), Qt::Checked, Qt::CheckStateRole));
         {
             MessageBoxCloser boxes;
             w.on_pushButton_3_clicked();
@@ -402,7 +403,7 @@ private slots:
             QCOMPARE(boxes.texts.at(0), QStringLiteral("确认打印吗？"));
             QVERIFY(boxes.texts.at(1).contains(QString::number(id)));
         }
-        QVERIFY(!qobject_cast<QCheckBox*>(w.form()->tableWidget->cellWidget(0, 1))->isChecked());
+        QCOMPARE(list->index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     }
 
     void excelCommandWritesTheWorkbook()

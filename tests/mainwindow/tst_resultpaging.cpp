@@ -1,0 +1,222 @@
+// The result list loaded in pages: scrolling loads the rest in the store's order, arriving
+// results land at their place while pages are partly loaded, selection and ticks stay.
+#include "Index.h"
+#include "Indexdb.h"
+#include "MainWindowTestKit.h"
+#include "PcComData.h"
+#include "ResultListModel.h"
+#include "TestSupport.h"
+#include "ui_Index.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStyleOptionViewItem>
+#include <QTest>
+
+namespace {
+int addResult(const QDateTime& when, const QString& name)
+{
+    PanelChkRecord r;
+    r.machineid = QStringLiteral("M1");
+    r.chkdatetime = when;
+    r.panelid = 1;
+    r.patientinfo = QStringLiteral("{\"name\":\"%1\",\"id\":\"S-%1\"}").arg(name);
+    r.speciesname = QStringLiteral("1");
+    r.animalsexname = QStringLiteral("0");
+    r.testresults = QStringLiteral("[]");
+    if (!Indexdb().insertData(r))
+        return -1;
+    QSqlQuery q("select max(id) from PanelChkResult");
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// 445 results in runs of seven with the same check time (runs cross the page ends), in an order
+// unlike their ids, and five without a check time.
+void seedMany()
+{
+    QSqlDatabase::database().transaction();
+    for (int i = 0; i < 445; ++i) {
+        const int slot = (i * 37) % 445 / 7;
+        addResult(QDateTime(QDate(2024, 1, 1), QTime(8, 0)).addSecs(qint64(slot) * 3600), QString::number(i));
+    }
+    for (int i = 0; i < 5; ++i)
+        addResult(QDateTime(), QStringLiteral("untimed%1").arg(i));
+    QSqlDatabase::database().commit();
+}
+
+QStringList liveIds()
+{
+    QVector<PanelChkRecord> live;
+    Indexdb().queryLive(&live);
+    QStringList ids;
+    for (const PanelChkRecord& r : live)
+        ids << QString::number(r.id);
+    return ids;
+}
+
+QStringList listedIds(Index& w)
+{
+    QStringList ids;
+    QAbstractItemModel* m = w.form()->tableWidget->model();
+    for (int row = 0; row < m->rowCount(); ++row)
+        ids << m->index(row, 0).data().toString();
+    return ids;
+}
+
+// Scrolls to the end of the list until nothing more loads.
+void scrollToEnd(Index& w)
+{
+    QTableView* t = w.form()->tableWidget;
+    for (int i = 0; i < 20; ++i) {
+        const int before = t->model()->rowCount();
+        t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        if (t->model()->rowCount() == before && !t->model()->canFetchMore(QModelIndex()))
+            return;
+    }
+}
+
+QStringList selectedIds(Index& w)
+{
+    QStringList ids;
+    for (const QModelIndex& index : w.form()->tableWidget->selectionModel()->selectedRows())
+        ids << index.sibling(index.row(), 0).data().toString();
+    return ids;
+}
+
+void showWindow(Index& w)
+{
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1411, 825);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+}
+}
+
+class tst_resultpaging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { PcComData::getInstance()->stopScanPort(); }
+
+    void scrollingLoadsTheRestInOrder()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seedMany();
+        const QStringList all = liveIds();
+        QCOMPARE(all.size(), 450);
+
+        Index w;
+        showWindow(w);
+        const int page = w.resultModel()->pageSize();
+        QVERIFY(page < 450);
+        QCOMPARE(listedIds(w), all.mid(0, page));
+        QVERIFY(w.form()->tableWidget->model()->canFetchMore(QModelIndex()));
+
+        scrollToEnd(w);
+        QCOMPARE(listedIds(w), all); // every result once, results without a check time last
+        QVERIFY(!w.form()->tableWidget->model()->canFetchMore(QModelIndex()));
+
+        // A reload reads the rows loaded so far again, no fewer.
+        w.refreshTable();
+        QCOMPARE(listedIds(w), all);
+    }
+
+    void arrivingResultsWhilePagesArePartlyLoaded()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        seedMany();
+        MessageBoxCloser boxes;
+        Index w;
+        showWindow(w);
+        ResultListModel* m = w.resultModel();
+        const int page = m->pageSize();
+        QCOMPARE(m->rowCount(), page);
+
+        QTableView* t = w.form()->tableWidget;
+        const QString chosen = m->index(5, 0).data().toString();
+        const QString ticked = m->index(3, 0).data().toString();
+        t->selectRow(5);
+        QVERIFY(m->setData(m->index(3, 1), Qt::Checked, Qt::CheckStateRole));
+        const QString caseName = w.form()->patientinfoname->text();
+        QVERIFY(!caseName.isEmpty());
+
+        // The newest result lands on top as one row; the rest keep selection and ticks.
+        QSignalSpy reset(m, &QAbstractItemModel::modelReset);
+        const int newest = addResult(QDateTime(QDate(2025, 1, 1), QTime(9, 0)), "Newest");
+        w.showNewResults();
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(m->rowCount(), page + 1);
+        QCOMPARE(m->index(0, 0).data().toString(), QString::number(newest));
+        QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Newest"));
+        QCOMPARE(m->index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(selectedIds(w), QStringList{chosen});
+        QCOMPARE(t->currentIndex().sibling(t->currentIndex().row(), 0).data().toString(), chosen);
+        QCOMPARE(m->tickedIds(), QList<int>{ticked.toInt()});
+        QCOMPARE(w.form()->patientinfoname->text(), caseName);
+
+        // An old result belongs below the loaded pages: it comes when the user scrolls there.
+        const int oldest = addResult(QDateTime(QDate(2020, 1, 1), QTime(9, 0)), "Oldest");
+        w.showNewResults();
+        QCOMPARE(m->rowCount(), page + 1);
+        QVERIFY(!listedIds(w).contains(QString::number(oldest)));
+        scrollToEnd(w);
+        QCOMPARE(listedIds(w), liveIds());
+        QCOMPARE(listedIds(w).count(QString::number(oldest)), 1);
+        QCOMPARE(selectedIds(w), QStringList{chosen});
+
+        // Once all is loaded an old arrival goes to its place at once, and nothing twice.
+        const int older = addResult(QDateTime(QDate(2019, 1, 1), QTime(9, 0)), "Older");
+        w.showNewResults();
+        w.showNewResults();
+        QCOMPARE(listedIds(w), liveIds());
+        QVERIFY(listedIds(w).contains(QString::number(older)));
+
+        // Deleting the ticked result takes out its row only.
+        const int rows = m->rowCount();
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(m->rowCount(), rows - 1);
+        QVERIFY(!listedIds(w).contains(ticked));
+        QCOMPARE(listedIds(w), liveIds());
+        QCOMPARE(selectedIds(w), QStringList{chosen});
+    }
+
+    // A click on a row's box ticks it; the ticked rows are what the delete acts on.
+    void clickTicksTheRow()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const int a = addResult(QDateTime(QDate(2024, 5, 1), QTime(8, 0)), "A");
+        const int b = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "B");
+        const int c = addResult(QDateTime(QDate(2024, 5, 3), QTime(8, 0)), "C");
+        MessageBoxCloser boxes;
+        Index w;
+        showWindow(w);
+        QTableView* t = w.form()->tableWidget;
+        const QModelIndex box = t->model()->index(1, 1);
+        QCOMPARE(box.sibling(1, 0).data().toInt(), b);
+
+        QStyleOptionViewItem option;
+        option.initFrom(t->viewport());
+        option.rect = t->visualRect(box);
+        option.features = QStyleOptionViewItem::HasCheckIndicator;
+        option.displayAlignment = Qt::AlignCenter;
+        const QRect indicator = t->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, t);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, indicator.center());
+        QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(w.resultModel()->tickedIds(), QList<int>{b});
+
+        t->selectRow(0);
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(a)}));
+        QCOMPARE(liveIds(), listedIds(w));
+    }
+};
+
+QTEST_MAIN(tst_resultpaging)
+#include "tst_resultpaging.moc"
