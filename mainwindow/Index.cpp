@@ -80,11 +80,11 @@ Index::Index(QWidget* parent)
     listHeader->setStretchLastSection(true);
     // Columns are measured as rows come, never over the whole list.
     connect(m_resultModel, &QAbstractItemModel::modelReset, this,
-            [this] { fitListColumns(0, m_resultModel->rowCount() - 1); });
+            [this] { fitListColumns(0, m_resultModel->rowCount() - 1, true); });
     connect(m_resultModel, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { fitListColumns(first, last); });
+            [this](const QModelIndex&, int first, int last) { fitListColumns(first, last, false); });
     connect(m_resultModel, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& from, const QModelIndex& to) { fitListColumns(from.row(), to.row()); });
+            [this](const QModelIndex& from, const QModelIndex& to) { fitListColumns(from.row(), to.row(), false); });
     ui->tableWidget->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
     auto* detailHeader = new qvHeaderView(Qt::Horizontal, ui->tableWidget_2);

@@ -239,7 +239,7 @@ private:
     // Result list helpers (IndexList.cpp).
     void changeList(const std::function<void()>& change);
     void setListHeaders();
-    void fitListColumns(int first, int last);
+    void fitListColumns(int first, int last, bool exact);
     QList<int> selectedResultIds() const;
     int firstSelectedResultId() const;
     QList<int> chosenResultIds() const;

@@ -11,7 +11,6 @@
 #include <QItemSelection>
 #include <QSet>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -82,32 +81,25 @@ void Index::setListHeaders()
 {
     m_resultModel->setHeaderTexts({tr("序号"), QString(), tr("科室"), tr("样本编号"), tr("患者编号"), tr("姓名"),
                                    tr("性别"), tr("检测项目"), tr("检测时间"), tr("设备ID")});
-    fitListColumns(0, m_resultModel->rowCount() - 1);
+    fitListColumns(0, m_resultModel->rowCount() - 1, false);
 }
 
-// Widens the list's columns to the header texts and to the texts of rows first to last, each
-// at most kListColumnCap wide. Columns never narrow here, so only new texts are measured.
-void Index::fitListColumns(int first, int last)
+// Sizes the list's columns to the header texts and to the texts of rows first to last, each at
+// most kListColumnCap wide. With `exact` (a fresh list) a column may narrow; otherwise it only
+// widens, so that only new texts need measuring.
+void Index::fitListColumns(int first, int last, bool exact)
 {
     qvTableView* view = ui->tableWidget;
+    view->ensurePolished(); // the style sheet's font and margins
     QHeaderView* header = view->horizontalHeader();
-    const QFontMetrics text(view->font());
-    const QFontMetrics head(header->font());
-    const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 8;
     for (int c = ResultListModel::ColTick; c < ResultListModel::ColumnCount; ++c) {
-        int width = head.horizontalAdvance(m_resultModel->headerData(c, Qt::Horizontal).toString()) + margin + 8;
-        if (c == ResultListModel::ColTick) {
-            width = qMax(width, view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + margin);
-        } else {
-            for (int row = qMax(first, 0); row <= last; ++row) {
-                const int need = text.horizontalAdvance(m_resultModel->data(m_resultModel->index(row, c)).toString()) + margin;
-                width = qMax(width, need);
-                if (width >= kListColumnCap)
-                    break;
-            }
-        }
+        int width = header->sectionSizeHint(c);
+        // As the view measures a column: the cells' size hints, plus the grid line.
+        const int grid = view->showGrid() ? 1 : 0;
+        for (int row = qMax(first, 0); row <= last && width < kListColumnCap; ++row)
+            width = qMax(width, view->sizeHintForIndex(m_resultModel->index(row, c)).width() + grid);
         width = qMin(width, kListColumnCap);
-        if (width > header->sectionSize(c))
+        if (exact || width > header->sectionSize(c))
             header->resizeSection(c, width);
     }
 }

@@ -589,9 +589,9 @@ bool Indexdb::queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out,
     }
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select %1 from PanelChkResult where state = 1 and status = 1 and id in (%2)")
-                      .arg(QLatin1String(kListColumns), marks.join(QLatin1Char(','))) +
-                  QLatin1String(kListOrder));
+    // "+state": found by id, not through the list's index.
+    query.prepare(QStringLiteral("select %1 from PanelChkResult where +state = 1 and +status = 1 and id in (%2)")
+                      .arg(QLatin1String(kListColumns), marks.join(QLatin1Char(','))));
     return runListSelect(query, "Indexdb::queryListRows", values, out, keys);
 }
 
@@ -599,9 +599,9 @@ bool Indexdb::queryListRowsAbove(int id, QVector<PanelChkRecord>* out, QVector<Q
 {
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select %1 from PanelChkResult where id > ? and state = 1 and status = 1")
-                      .arg(QLatin1String(kListColumns)) +
-                  QLatin1String(kListOrder));
+    // "+state": a range of ids, not a walk through the list's index.
+    query.prepare(QStringLiteral("select %1 from PanelChkResult where id > ? and +state = 1 and +status = 1")
+                      .arg(QLatin1String(kListColumns)));
     return runListSelect(query, "Indexdb::queryListRowsAbove", {id}, out, keys);
 }
 

@@ -48,9 +48,9 @@ public:
     // record's stored check time is appended to `keys`.
     bool queryListPage(const QueryFilter* filter, const ListKey* after, int limit, QVector<PanelChkRecord>* out,
                        QVector<QVariant>* keys);
-    // The same columns of the live sample results with these ids (ordered as the list).
+    // The same columns of the live sample results with these ids, in no set order.
     bool queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out, QVector<QVariant>* keys);
-    // Live sample results with an id above `id` (ordered as the list).
+    // The same columns of the live sample results with an id above `id`, in no set order.
     bool queryListRowsAbove(int id, QVector<PanelChkRecord>* out, QVector<QVariant>* keys);
     // The largest id of PanelChkResult, 0 when empty, -1 on failure.
     int maxResultId();
