@@ -21,6 +21,8 @@
 
 namespace {
 
+const int kListColumnCap = 240;
+
 QTableWidgetItem* textItem(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
@@ -57,6 +59,8 @@ wgtQcReport::wgtQcReport(QWidget* parent)
     list->horizontalHeader()->setStretchLastSection(true);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->horizontalHeader()->setSectionResizeMode(ColMachine, QHeaderView::Stretch);
+    // A long text is cut, not widening its column past the tab; its tool tip shows it whole.
+    list->horizontalHeader()->setMaximumSectionSize(kListColumnCap);
 
     QTableWidget* detail = ui->tableWidget_detail;
     m_detailHeader = new qvHeaderView(Qt::Horizontal, detail);

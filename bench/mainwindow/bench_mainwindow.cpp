@@ -111,6 +111,20 @@ int main(int argc, char* argv[])
                 w.resize(1411, 825);
                 QApplication::processEvents();
                 w.grab().save(qEnvironmentVariable("CHEMDESK_SHOT"));
+                for (int q = 0; q < 3; ++q) {
+                    PanelQcResult qc;
+                    qc.QcProduct = q % 2;
+                    qc.QcLot = q == 1 ? QString(60, QLatin1Char('L')) : QStringLiteral("QC2405%1").arg(q);
+                    qc.division = QStringLiteral("1");
+                    qc.machineid = QStringLiteral("CDSIM0001");
+                    qc.chkdatetime = QDateTime(QDate(2024, 5, 1 + q), QTime(9, 0));
+                    qc.result = QStringLiteral("[{\"N\":\"TP\",\"I\":[65,0,0,60,0,\"g/L\"]}]");
+                    w.m_indexdb.insertQcResult(qc);
+                }
+                w.form()->wgt_qc_report->refreshData();
+                w.form()->tabWidget->setCurrentIndex(1);
+                QApplication::processEvents();
+                w.grab().save(qEnvironmentVariable("CHEMDESK_SHOT").replace(".png", "-qc.png"));
             }
         }
         std::printf("%14d | %6.1f ms | %8.1f ms | %10.1f ms | %9.1f ms | %13.1f ms | %15.1f ms | %d ms\n", stored,

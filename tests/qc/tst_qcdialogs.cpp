@@ -95,12 +95,12 @@ private slots:
             d.findChild<QPushButton*>("pushButton_query")->click();
         });
         wgtQcReport w;
-        QCOMPARE(w.findChild<QTableWidget*>("tableWidget_qc")->rowCount(), 6);
+        QAbstractItemModel* list = w.findChild<QTableView*>("tableWidget_qc")->model();
+        QCOMPARE(list->rowCount(), 6);
         w.queryData(dlg.filter());
-        QTableWidget* t = w.findChild<QTableWidget*>("tableWidget_qc");
         QStringList ids;
-        for (int r = 0; r < t->rowCount(); ++r)
-            ids << t->item(r, wgtQcReport::ColId)->text();
+        for (int r = 0; r < list->rowCount(); ++r)
+            ids << list->index(r, wgtQcReport::ColId).data().toString();
         QCOMPARE(ids, (QStringList{QString::number(lastSecond), QString::number(atStart)}));
     }
 
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(table->item(0, 0)->text(), QString::number(b));
 
         wgtQcReport w;
-        QCOMPARE(w.findChild<QTableWidget*>("tableWidget_qc")->rowCount(), 3);
+        QCOMPARE(w.findChild<QTableView*>("tableWidget_qc")->model()->rowCount(), 3);
     }
 
     void screenshot()

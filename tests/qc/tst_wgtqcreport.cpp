@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -86,6 +89,27 @@ private slots:
         QCOMPARE(rows(t), 3);
 
         QCOMPARE(child<QPushButton>(w, "pushButton_print")->shortcut(), QKeySequence(Qt::Key_F2));
+    }
+
+    // A long lot does not widen its column past the tab: the column is capped, the lot cut, and
+    // its tool tip shows it whole.
+    void longTextIsCutWithToolTip()
+    {
+        const QString lot(60, QLatin1Char('L'));
+        QcTestDb::insert(0, lot, "", "M1", m_day);
+        wgtQcReport w;
+        w.resize(1000, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTableView* t = list(w);
+        const int width = t->horizontalHeader()->sectionSize(wgtQcReport::ColLot);
+        QVERIFY(width <= 240);
+        QVERIFY(width < t->fontMetrics().horizontalAdvance(lot));
+        const QRect cell = t->visualRect(t->model()->index(0, wgtQcReport::ColLot));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), t->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(t->viewport(), &help);
+        QCOMPARE(QToolTip::text(), lot);
+        QToolTip::hideText();
     }
 
     void selectionShowsTheAnalytes()
