@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 int addResult(const QDateTime& when, const QString& name)
@@ -184,6 +185,30 @@ private slots:
         QVERIFY(!listedIds(w).contains(ticked));
         QCOMPARE(listedIds(w), liveIds());
         QCOMPARE(selectedIds(w), QStringList{chosen});
+    }
+
+    // After a language change the list's headers read in the new language; rows, ticks and
+    // selection stay.
+    void headersFollowTheLanguage()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const int a = addResult(QDateTime(QDate(2024, 5, 1), QTime(8, 0)), "A");
+        const int b = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "B");
+        Index w;
+        QAbstractItemModel* m = w.form()->tableWidget->model();
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QString::fromUtf8("科室"));
+        w.form()->tableWidget->selectRow(1);
+        QTranslator english;
+        QVERIFY(english.load(":/Translate_EN.qm"));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(m->headerData(2, Qt::Horizontal).toString(), QString("Department"));
+        QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), QString("Test time"));
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString());
+        QCOMPARE(listedIds(w), (QStringList{QString::number(b), QString::number(a)}));
+        QCOMPARE(selectedIds(w), QStringList{QString::number(a)});
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(m->headerData(2, Qt::Horizontal).toString(), QString::fromUtf8("科室"));
     }
 
     // A click on a row's box ticks it; the ticked rows are what the delete acts on.

@@ -6,6 +6,7 @@
 #include "dlgEditText.h"
 #include "dlgLoading.h"
 #include "qvHeaderView.h"
+#include "qvTableView.h"
 #include "qvTableWidget.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QtTest>
 
 namespace {
@@ -209,6 +211,26 @@ private slots:
         QVERIFY(spy.count() >= 2);
         QCOMPARE(spy.last().at(0).value<QVector<int>>(), (QVector<int>{1, 3}));
         QCOMPARE(table.selectedRows(), (QVector<int>{1, 3}));
+    }
+
+    // The view tells of every change of its selection, and of none when a model is set (its
+    // owner may not be ready for it yet).
+    void viewReportsSelectionChanges()
+    {
+        QStandardItemModel model(4, 2);
+        qvTableView view;
+        QSignalSpy spy(&view, &qvTableView::itemSelectionChanged);
+        view.setModel(&model);
+        QCOMPARE(spy.count(), 0);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        view.selectRow(2);
+        QCOMPARE(spy.count(), 1);
+        view.selectRow(1);
+        QCOMPARE(spy.count(), 2);
+        view.clearSelection();
+        QCOMPARE(spy.count(), 3);
+        view.clearSelection();
+        QCOMPARE(spy.count(), 3);
     }
 
     void baseDlgTooltipsAndLanguageChange()
