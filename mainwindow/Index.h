@@ -179,6 +179,7 @@ public:
     Ui::Index* ui;
     bool m_isPortOpen = false;
     QString m_currentId;
+    // The result last read by id (detail view, reports); the list keeps its own rows.
     QVector<PanelChkRecord> m_recordList;
     QVector<DeviceEntry> m_deviceList;
     QVector<UserEntry> m_userList;

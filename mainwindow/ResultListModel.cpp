@@ -237,6 +237,9 @@ void ResultListModel::reload()
 
 QList<int> ResultListModel::addNewResults()
 {
+    // A search shows what matched when it ran; Index lists everything again instead.
+    if (m_filter)
+        return {};
     QVector<PanelChkRecord> records;
     QVector<QVariant> keys;
     if (!m_db->queryListRowsAbove(m_seenId, &records, &keys)) {

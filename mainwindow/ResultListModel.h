@@ -46,7 +46,7 @@ public:
     void reload();
     // Reads back the live results stored since the last read and inserts each as one row at its
     // place (when that place is among the rows loaded so far; the next page brings it otherwise).
-    // Ticks stay. The ids inserted.
+    // Ticks stay. Nothing while a search is shown. The ids inserted.
     QList<int> addNewResults();
     // Reads these results again: each row is updated, moved, or removed when no longer listed.
     void refreshResults(const QList<int>& ids);
