@@ -72,6 +72,7 @@ void Historyrecord::on_pushButton_2_clicked()
     if (MyMessageBox::showMyMessageBox(this, tr("提示"), tr("确认恢复该记录？"), 2, 1, true) != 0)
         return;
     if (m_indexdb.setState(ids, 1)) {
+        emit restored(ids);
         MyMessageBox::showMyMessageBox(this, tr("提示"), tr("恢复成功！"), 0, 0, true);
     } else {
         qDebug() << "Historyrecord::on_pushButton_2_clicked setState failed" << ids;

@@ -17,6 +17,10 @@ public:
     void refresh();
     Ui::Historyrecord* form() const { return ui; }
 
+signals:
+    // These results are live again.
+    void restored(const QList<int>& ids);
+
 private slots:
     void on_pushButton_2_clicked();
 

@@ -189,6 +189,7 @@ void Index::slot_historyrecordUI()
     if (ui->tabWidget->currentIndex() == 0) {
         m_historyrecord = new Historyrecord(nullptr);
         m_historyrecord->setParent(this, m_historyrecord->windowFlags() | Qt::Dialog);
+        connect(m_historyrecord, &Historyrecord::restored, this, &Index::showChangedResults);
         m_historyrecord->exec();
         delete m_historyrecord;
         m_historyrecord = nullptr;

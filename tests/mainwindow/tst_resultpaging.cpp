@@ -1,11 +1,13 @@
 // The result list loaded in pages: scrolling loads the rest in the store's order, arriving
 // results land at their place while pages are partly loaded, selection and ticks stay.
+#include "Historyrecord.h"
 #include "Index.h"
 #include "Indexdb.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
 #include "ResultListModel.h"
 #include "TestSupport.h"
+#include "ui_Historyrecord.h"
 #include "ui_Index.h"
 
 #include <QScrollBar>
@@ -14,6 +16,7 @@
 #include <QSqlQuery>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -185,6 +188,41 @@ private slots:
         QVERIFY(!listedIds(w).contains(ticked));
         QCOMPARE(listedIds(w), liveIds());
         QCOMPARE(selectedIds(w), QStringList{chosen});
+    }
+
+    // Results restored from the recycle list come back as their rows, the list otherwise kept.
+    void restoredResultsComeBackAsRows()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const int a = addResult(QDateTime(QDate(2024, 5, 1), QTime(8, 0)), "A");
+        const int b = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "B");
+        const int c = addResult(QDateTime(QDate(2024, 5, 3), QTime(8, 0)), "C");
+        MessageBoxCloser boxes;
+        Index w;
+        showWindow(w);
+        QTableView* t = w.form()->tableWidget;
+        t->selectRow(1);
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(a)}));
+        t->selectRow(1);
+
+        QSignalSpy reset(w.resultModel(), &QAbstractItemModel::modelReset);
+        bool restored = false;
+        QTimer::singleShot(100, &w, [&] {
+            auto* bin = w.findChild<Historyrecord*>();
+            if (!bin)
+                return;
+            bin->form()->tableWidget->selectRow(0);
+            QTest::mouseClick(bin->form()->pushButton_2, Qt::LeftButton);
+            restored = true;
+            bin->reject();
+        });
+        w.slot_historyrecordUI();
+        QVERIFY(restored);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(b), QString::number(a)}));
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(selectedIds(w), QStringList{QString::number(a)});
     }
 
     // After a language change the list's headers read in the new language; rows, ticks and
