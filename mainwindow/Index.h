@@ -20,6 +20,7 @@
 
 #include <QJsonObject>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
@@ -201,7 +202,7 @@ public:
     MysqlDatadb m_mysqlDatadb;
     Historyrecord* m_historyrecord = nullptr;
     Userdb m_userdb;
-    ConsolidatedReport* m_consolidatedReport = nullptr;
+    QPointer<ConsolidatedReport> m_consolidatedReport;   // the last merged report opened
     Referencevalue* m_referencevalue = nullptr;
     Hospitalname* m_hospitalname = nullptr;
     SiUnit* m_siUnit = nullptr;

@@ -321,3 +321,8 @@ bool ResultDetail::applyMeasuringLimits(const QString& code, int unitMode, doubl
     }
     return false;
 }
+
+bool ResultDetail::splitRange(const QString& text, QString* low, QString* high)
+{
+    return parseRange(text, low, high);
+}

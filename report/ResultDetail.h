@@ -53,6 +53,9 @@ public:
     static int ageMonths(const QString& days);
 
     static bool isLimitText(const QString& text);
+    // Splits "low-high" (negative limits allowed: "-5-10", "-5--1") into its two number texts;
+    // an empty text gives two empty texts. False for any other text.
+    static bool splitRange(const QString& text, QString* low, QString* high);
 
     // Measuring limits of an analyte in SI units: entries 3 and 4 of its "I" array, or for a
     // QC run the QC limits when two are known for the code.
