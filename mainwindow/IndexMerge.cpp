@@ -13,7 +13,7 @@ namespace {
 
 // Result ids (column 0) of the selected rows: range by range in the view's order, rows top to
 // bottom within each; a row met again is not taken twice.
-QStringList selectedResultIds(const QAbstractItemView* view)
+QStringList selectionRangeIds(const QAbstractItemView* view)
 {
     QStringList ids;
     const QAbstractItemModel* model = view->model();
@@ -33,7 +33,7 @@ QStringList selectedResultIds(const QAbstractItemView* view)
 
 bool Index::on_pushButton_4_clicked()
 {
-    const QStringList ids = selectedResultIds(ui->tableWidget);
+    const QStringList ids = selectionRangeIds(ui->tableWidget);
     PanelChkRecord base;
     if (ids.isEmpty() || !ResultMerge::mergeStored(m_indexdb, ids, &getHiddenAnalytes, &base))
         return true;

@@ -72,13 +72,14 @@ void writeIni(const QString& file, const QString& key, const QVariant& value)
 // Selects the rows of these result ids in the result list, one selection range each, in order.
 void selectIds(Index& w, const QList<int>& ids)
 {
-    QTableWidget* t = w.form()->tableWidget;
+    QAbstractItemView* t = w.form()->tableWidget;
     w.refreshTable();
     t->clearSelection();
+    QAbstractItemModel* m = t->model();
     for (int id : ids) {
-        for (int row = 0; row < t->rowCount(); ++row) {
-            if (t->item(row, 0)->text() == QString::number(id))
-                t->selectionModel()->select(t->model()->index(row, 0),
+        for (int row = 0; row < m->rowCount(); ++row) {
+            if (m->index(row, 0).data().toString() == QString::number(id))
+                t->selectionModel()->select(m->index(row, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
