@@ -9,7 +9,7 @@ packages=(
   libxlsxwriter-dev librabbitmq-dev sqlite3 mariadb-server
   fonts-noto-cjk
   clang libclang-rt-14-dev
-  poppler-utils python3 python3-openpyxl xvfb xauth imagemagick
+  poppler-utils python3 python3-openpyxl python3-pil xvfb xauth imagemagick
 )
 
 missing=()
