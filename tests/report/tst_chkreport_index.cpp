@@ -133,7 +133,7 @@ QString pdfText(const QString& file)
     QProcess p;
     p.start("pdftotext", {file, "-"});
     p.waitForFinished(30000);
-    QString text = QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    QString text = QString::fromUtf8(p.readAllStandardOutput());
     return text.remove(QRegularExpression("\\s+"));
 }
 
@@ -334,8 +334,8 @@ private slots:
         }
         QVERIFY(QFile::exists(file));
         const QString text = pdfText(file);
-        for (const char* part : {"姓名：Bella", "安心动物医院", "ALB", "CRE", "ALT", "GLU", "130.5", "60.123", "44-159"})
-            QVERIFY2(text.contains(QString::fromUtf8(part).normalized(QString::NormalizationForm_KC)), part);
+        for (const char* part : {"生化检验报告单", "姓名：Bella", "安心动物医院", "ALB", "CRE", "ALT", "GLU", "130.5", "60.123", "44-159"})
+            QVERIFY2(text.contains(QString::fromUtf8(part)), part);
         if (!qEnvironmentVariableIsEmpty("CHEMDESK_KEEP_PDF"))
             QFile::copy(file, qEnvironmentVariable("CHEMDESK_KEEP_PDF"));
 
