@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QRawFont>
 #include <QSet>
 #include <QVector>
@@ -78,8 +77,7 @@ QString ReportFonts::hanFamily()
 QStringList ReportFonts::reportFamilies()
 {
     return {QStringLiteral("黑体"), QStringLiteral("宋体"), QStringLiteral("SimSun"),
-            QStringLiteral("SimHei"), QStringLiteral("Times New Roman"),
-            QGuiApplication::font().family()};
+            QStringLiteral("SimHei"), QStringLiteral("Times New Roman")};
 }
 
 void ReportFonts::install()
