@@ -46,9 +46,9 @@ void Index::on_pushButton_3_clicked()
     for (int row : qAsConst(rows)) {
         const QTableWidgetItem* idItem = table->item(row, 0);
         const QString id = idItem ? idItem->text() : QString();
-        const QSet<QString> analytes = rows.size() == 1
-            ? ReportAssembly::tickedFor(id, detailId, getCheckedIds())
-            : QSet<QString>();
+        const QSet<QString> analytes =
+            rows.size() == 1 ? ReportAssembly::tickedFor(id, detailId, getCheckedIds())
+                             : QSet<QString>();
         chkReportPage page;
         if (!buildReport(page, analytes, id)) {
             unreadable << id;

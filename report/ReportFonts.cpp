@@ -45,7 +45,7 @@ bool ReportFonts::keepsRadicalsApart(const QRawFont& font)
         return true;
     // Unified ideographs, extension A and the basic block.
     return !glyphsOf(font, 0x3400, 0x4DBF).intersects(radicals)
-        && !glyphsOf(font, 0x4E00, 0x9FFF).intersects(radicals);
+           && !glyphsOf(font, 0x4E00, 0x9FFF).intersects(radicals);
 }
 
 bool ReportFonts::keepsRadicalsApart(const QString& family)
@@ -106,7 +106,8 @@ void ReportFonts::install()
         const QRawFont latinHan = hanFontOf(latin);
         QStringList substitutes;
         if (latin != family && latin != han
-            && !(latinHan.isValid() && latinHan.familyName() == latin && !keepsRadicalsApart(latinHan)))
+            && !(latinHan.isValid() && latinHan.familyName() == latin
+                 && !keepsRadicalsApart(latinHan)))
             substitutes << latin;
         substitutes << han;
         QFont::insertSubstitutions(family, substitutes);
