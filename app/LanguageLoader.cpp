@@ -1,5 +1,7 @@
 #include "LanguageLoader.h"
 
+#include "SystemSettings.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
@@ -12,7 +14,11 @@ LanguageLoader* LanguageLoader::instance()
     return loader;
 }
 
-LanguageLoader::LanguageLoader() : m_translator(new QTranslator(this)), m_language("Chinese") {}
+LanguageLoader::LanguageLoader() : m_translator(new QTranslator(this)), m_language("Chinese")
+{
+    // A language stored through setLanguage comes into force here.
+    setLanguageHandler([this](const QString& language) { loadLanguage(language); });
+}
 
 QString LanguageLoader::languageCode(const QString& language)
 {

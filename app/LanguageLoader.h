@@ -7,6 +7,7 @@ class QTranslator;
 
 // Process-wide loader of the user-interface language: the translator "Translate_XX.qm" (beside
 // the program, else built in), the program's style sheet and the default QLocale.
+// Created once, it puts every language later stored through setLanguage into force.
 class LanguageLoader : public QObject
 {
     Q_OBJECT

@@ -68,7 +68,11 @@ void dlgLogin::setHint(const QString& hint)
 
 void dlgLogin::on_pushButton_login_clicked()
 {
-    if (ui->lineEdit_password->text() == m_password) {
+    // No expected password (it could not be read): nothing opens the program, an empty entry
+    // least of all.
+    if (m_password.isEmpty())
+        qDebug() << "dlgLogin: no administrator password, login refused";
+    else if (ui->lineEdit_password->text() == m_password) {
         ui->label_error->clear();
         ui->lineEdit_password->clear();
         hide();

@@ -20,7 +20,8 @@ public:
 
     void setHint(const QString& hint);
 
-    // The expected password; empty until the caller sets it.
+    // The expected password; empty until the caller sets it. While it is empty every entry is
+    // refused.
     QString m_password;
 
 public slots:

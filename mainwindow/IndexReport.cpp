@@ -34,10 +34,13 @@ void Index::on_pushButton_3_clicked()
     if (MyMessageBox::showMyMessageBox(nullptr, tr("打印"), tr("确认打印吗？"), 2, 1, true) != 0)
         return;
 
-    const QSet<QString> analytes = ids.size() == 1 ? getCheckedIds() : QSet<QString>();
+    // The result the detail table shows ("resultId", set where that table is filled).
+    const QString detailId = ui->tableWidget_2->property("resultId").toString();
     QStringList unreadable;
     for (int resultId : qAsConst(ids)) {
         const QString id = QString::number(resultId);
+        const QSet<QString> analytes =
+            ids.size() == 1 ? ReportAssembly::tickedFor(id, detailId, getCheckedIds()) : QSet<QString>();
         chkReportPage page;
         if (!buildReport(page, analytes, id)) {
             unreadable << id;

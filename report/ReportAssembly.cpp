@@ -60,6 +60,14 @@ void ReportAssembly::applySettings(chkReportPage& page)
     page.patientInfo.customText = custom;
 }
 
+QSet<QString> ReportAssembly::tickedFor(const QString& resultId, const QString& detailResultId,
+                                        const QSet<QString>& detailTicks)
+{
+    if (resultId.isEmpty() || resultId != detailResultId)
+        return QSet<QString>();
+    return detailTicks;
+}
+
 QVector<ReportItem> ReportAssembly::reportRows(const QJsonArray& results, const QStringList& hidden,
                                                const QSet<QString>& ticked, int unitMode, bool qcRun,
                                                const QcLimits& qcLimits, const NameOf& nameOf)

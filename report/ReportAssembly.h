@@ -32,6 +32,11 @@ public:
     static bool fillFromRecord(chkReportPage& page, const PanelChkRecord& record,
                                const QSet<QString>& ticked, const QcLimits& qcLimits);
 
+    // The analytes to print of one result: the detail table's ticks belong to the result that
+    // table shows, so they choose the analytes of that result only; any other prints them all.
+    static QSet<QString> tickedFor(const QString& resultId, const QString& detailResultId,
+                                   const QSet<QString>& detailTicks);
+
     // The printed rows of a test-results array.
     static QVector<ReportItem> reportRows(const QJsonArray& results, const QStringList& hidden,
                                           const QSet<QString>& ticked, int unitMode, bool qcRun,

@@ -1,5 +1,6 @@
 #include "printTool.h"
 
+#include "ReportFonts.h"
 #include "elementBase.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -37,6 +38,7 @@ QTextDocument* layoutDocument(const QString& html, double width, double height)
 
 printTool::printTool(int paperMode, QObject* parent) : QObject(parent), m_paperMode(paperMode)
 {
+    ReportFonts::install();
 }
 
 printTool::~printTool()

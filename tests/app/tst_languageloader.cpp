@@ -34,6 +34,9 @@ class tst_languageloader : public QObject
 {
     Q_OBJECT
 private slots:
+    // As the program does at start: the loader takes the languages stored from then on.
+    void initTestCase() { LanguageLoader::instance(); }
+
     void switchesTranslatorLocaleAndStyle()
     {
         TempWorkDir dir;

@@ -66,6 +66,27 @@ private slots:
         QVERIFY(edit->text().isEmpty());
     }
 
+    // An expected password that could not be read is empty: no entry, the empty one included,
+    // may open the program.
+    void withoutPasswordEveryEntryIsRefused()
+    {
+        dlgLogin dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto* edit = dlg.findChild<QLineEdit*>("lineEdit_password");
+        auto* login = dlg.findChild<QPushButton*>("pushButton_login");
+        auto* error = dlg.findChild<QLabel*>("label_error");
+        QTest::mouseClick(login, Qt::LeftButton);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(error->text(), QString::fromUtf8("密码错误"));
+        for (const char* typed : {"123456", " ", "admin"}) {
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            QVERIFY2(dlg.isVisible(), typed);
+        }
+    }
+
     void blocksTheOtherWindows()
     {
         QWidget main;

@@ -1,5 +1,6 @@
 #include "Clinical.h"
 #include "FileUtils.h"
+#include "LanguageLoader.h"
 #include "MessageBoxCloser.h"
 #include "Species.h"
 #include "Speciesdb.h"
@@ -43,6 +44,9 @@ private:
     TempWorkDir* dir = nullptr;
 
 private slots:
+    // As the program does at start: the loader takes the languages stored from then on.
+    void initTestCase() { LanguageLoader::instance(); }
+
     void init()
     {
         dir = new TempWorkDir;

@@ -13,9 +13,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -232,6 +236,36 @@ private slots:
         w.resize(w.width() + 40, w.height() - 60);
         QCoreApplication::processEvents();
         QCOMPARE(w.m_login->geometry(), QRect(0, 0, w.width(), w.height()));
+        QVERIFY(configAccess::getInstance()->setConfig("islogin", "0"));
+    }
+
+    // Login switched on, administrator password unreadable: the empty entry must not open.
+    void loginWithUnreadablePasswordRefusesAll()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        dataAccess::getInstance()->remove("config_rw");
+        QVERIFY(configAccess::getInstance()->setConfig("islogin", "1"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+            db.setDatabaseName("config_rw.db");
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("drop table users"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("damage");
+        QVERIFY(configAccess::getInstance()->getPasswd("admin").isEmpty());
+        Index w;
+        QVERIFY(w.m_login);
+        QVERIFY(w.m_login->isVisible());
+        auto* edit = w.m_login->findChild<QLineEdit*>("lineEdit_password");
+        auto* login = w.m_login->findChild<QPushButton*>("pushButton_login");
+        QTest::mouseClick(login, Qt::LeftButton);
+        QVERIFY(w.m_login->isVisible());
+        QCOMPARE(w.m_login->findChild<QLabel*>("label_error")->text(), QStringLiteral("密码错误"));
+        QTest::keyClicks(edit, "123456");
+        QTest::mouseClick(login, Qt::LeftButton);
+        QVERIFY(w.m_login->isVisible());
         QVERIFY(configAccess::getInstance()->setConfig("islogin", "0"));
     }
 };

@@ -95,6 +95,33 @@ private slots:
         QCOMPARE(rows(json, 0, {}, {"ALB"}).size(), 2);
     }
 
+    // Printing one ticked row: the detail table's ticks hold for the result it shows only.
+    void detailTicksOnlyForTheShownResult()
+    {
+        TempWorkDir dir;
+        PanelChkRecord rec;
+        rec.testresults = R"([{"N":"ALB","I":[35,25,40,10,60,"g/L"]},{"N":"TP","I":[60,50,70,20,120,"g/L"]},
+                              {"N":"Ca2+","I":[2.1,2.3,3,0.5,4,"mmol/L"]}])";
+        const QSet<QString> ticks{"ALB", "Ca"};
+        auto printedCodes = [&rec](const QSet<QString>& ticked) {
+            chkReportPage page;
+            ReportAssembly::fillFromRecord(page, rec, ticked, nullptr);
+            QStringList codes;
+            for (const ReportItem& item : qAsConst(page.reportItems))
+                codes << item.code;
+            return codes;
+        };
+        // The ticked row is the shown result: its ticked analytes.
+        QCOMPARE(printedCodes(ReportAssembly::tickedFor("12", "12", ticks)),
+                 (QStringList{"ALB", "Ca2+"}));
+        // Another result (or none shown): every analyte, whatever is ticked in the table.
+        QCOMPARE(printedCodes(ReportAssembly::tickedFor("13", "12", ticks)),
+                 (QStringList{"ALB", "TP", "Ca2+"}));
+        QCOMPARE(printedCodes(ReportAssembly::tickedFor("13", "", ticks)),
+                 (QStringList{"ALB", "TP", "Ca2+"}));
+        QVERIFY(ReportAssembly::tickedFor("", "", ticks).isEmpty());
+    }
+
     void conventionalUnitsAndQc()
     {
         const char* json = R"([{"N":"ALB","I":[35,25,40,10,60,"g/L"]},{"N":"ALT","I":[50,10,100,5,1000,"U/L"]}])";

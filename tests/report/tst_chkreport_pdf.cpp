@@ -1,9 +1,11 @@
+#include "ReportFonts.h"
 #include "TestSupport.h"
 #include "chkReportPage.h"
 
 #include <QtTest>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -23,18 +25,17 @@ class tst_chkreport_pdf : public QObject
         return QString::fromUtf8(p.readAllStandardOutput());
     }
 
-    // Text of a PDF without blanks; NFKC turns the radicals some CJK fonts map to back into
-    // the ideographs.
+    // Text of a PDF as a user copies it, without blanks.
     static QString pdfText(const QString& file)
     {
-        QString text = run("pdftotext", {file, "-"}).normalized(QString::NormalizationForm_KC);
+        QString text = run("pdftotext", {file, "-"});
         text.remove(QRegularExpression("\\s+"));
         return text;
     }
 
     static bool holds(const QString& flatText, const char* part)
     {
-        QString p = QString::fromUtf8(part).normalized(QString::NormalizationForm_KC);
+        QString p = QString::fromUtf8(part);
         p.remove(QRegularExpression("\\s+"));
         return flatText.contains(p);
     }
@@ -107,6 +108,48 @@ private slots:
         const QRegularExpressionMatch m = re.match(info);
         QVERIFY(m.hasMatch());
         QCOMPARE(m.captured(1).toDouble() > m.captured(2).toDouble(), paper == 1);
+    }
+
+    // The text layer holds the ideographs themselves, not the look-alike radical characters
+    // (U+2E80-U+2FDF) a font may draw with the same glyph, in both report languages.
+    void chineseTextReadsAsWritten_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Chinese") << "Chinese";
+        QTest::newRow("English") << "English";
+    }
+
+    void chineseTextReadsAsWritten()
+    {
+        QFETCH(QString, language);
+        TempWorkDir dir;
+        chkReportPage page;
+        fillPage(page, 2);
+        page.language = language;
+        page.patientInfo.patientName = QStringLiteral("黄目日");
+        page.patientInfo.division = QStringLiteral("血液科");
+        page.reportItems[0].name = QStringLiteral("高密度脂蛋白");
+        QVERIFY(page.exportPdf(dir.file("zh.pdf")));
+        const QString text = pdfText(dir.file("zh.pdf"));
+        QStringList parts{"黄目日", "血液科", "高密度脂蛋白", "目", "日", "高", "黄", "血"};
+        if (language == "Chinese")
+            parts << "生化检验报告单";
+        for (const QString& part : qAsConst(parts))
+            QVERIFY2(text.contains(part), qPrintable(part + " in " + text.left(300)));
+        for (const QChar c : text) {
+            const QString what = QStringLiteral("radical U+%1 in the text layer").arg(c.unicode(), 4, 16);
+            QVERIFY2(c.unicode() < 0x2E80 || c.unicode() > 0x2FDF, qPrintable(what));
+        }
+    }
+
+    // The check that chooses the fallback: the Noto CJK faces draw 生 and U+2F63 with one glyph.
+    void fontCheckTellsSharedGlyphs()
+    {
+        QVERIFY2(!ReportFonts::hanFamily().isEmpty(), "no installed Chinese font qualifies");
+        QVERIFY(ReportFonts::keepsRadicalsApart(ReportFonts::hanFamily()));
+        if (!QFontDatabase().families().contains("Noto Sans CJK SC"))
+            QSKIP("Noto Sans CJK SC not installed");
+        QVERIFY(!ReportFonts::keepsRadicalsApart(QStringLiteral("Noto Sans CJK SC")));
     }
 
     void longReportRunsOverPages()

@@ -47,8 +47,7 @@ QString pdfText(const QString& file, int page = 0)
     if (page > 0)
         args << "-f" << QString::number(page) << "-l" << QString::number(page);
     args << file << "-";
-    // Some ideographs come back as their compatibility radicals (one glyph serves both).
-    return run("pdftotext", args).normalized(QString::NormalizationForm_KC);
+    return run("pdftotext", args);
 }
 
 // A body of exactly the given number of pages, each marked.

@@ -281,6 +281,39 @@ private slots:
         r = checkWorkbook(dir.file("c.xlsx"), QJsonObject{{"empty_rows", QJsonArray{2}}});
         QCOMPARE(r.exitCode, 1);
     }
+
+    // Without the imaging package the reader drops every image: the checker must refuse to run
+    // rather than dump a workbook without images.
+    void checkerRefusesWithoutImageReader()
+    {
+        TempWorkDir dir;
+        XlsxDocument doc;
+        doc.write("A1", QStringLiteral("x"));
+        QImage logo(40, 10, QImage::Format_RGB32);
+        logo.fill(Qt::darkCyan);
+        QVERIFY(doc.insertImage(1, 1, logo));
+        QVERIFY(doc.saveAs(dir.file("i.xlsx")));
+        QCOMPARE(dumpWorkbook(dir.file("i.xlsx")).value("images").toArray().size(), 1);
+
+        // A package named PIL ahead of the real one that fails to load, as a missing one does.
+        QVERIFY(QDir().mkpath(dir.file("shadow/PIL")));
+        QFile init(dir.file("shadow/PIL/__init__.py"));
+        QVERIFY(init.open(QIODevice::WriteOnly));
+        init.write("raise ImportError(\"No module named 'PIL'\")\n");
+        init.close();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PYTHONPATH", dir.file("shadow"));
+        p.setProcessEnvironment(env);
+        p.start("/usr/bin/python3", {XLSX_CHECK_SCRIPT, "dump", dir.file("i.xlsx")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 3);
+        QVERIFY(p.readAllStandardOutput().isEmpty());
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.contains("a reader it needs is missing") && err.contains("python3-pil"),
+                 qPrintable(err));
+    }
 };
 
 QTEST_MAIN(tst_workbook)

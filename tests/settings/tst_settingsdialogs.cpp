@@ -1,6 +1,7 @@
 #include "Help.h"
 #include "Hospitalname.h"
 #include "Language.h"
+#include "LanguageLoader.h"
 #include "MessageBoxCloser.h"
 #include "SettingDialog.h"
 #include "SiUnit.h"
@@ -47,6 +48,9 @@ class tst_settingsdialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    // As the program does at start: the loader takes the languages stored from then on.
+    void initTestCase() { LanguageLoader::instance(); }
+
     void hubEmitsOneSignalPerOpener()
     {
         TempWorkDir dir;

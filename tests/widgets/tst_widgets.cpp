@@ -1,3 +1,4 @@
+#include "LanguageLoader.h"
 #include "MessageBoxCloser.h"
 #include "MyMessageBox.h"
 #include "SystemSettings.h"
@@ -52,6 +53,9 @@ class tst_widgets : public QObject
 {
     Q_OBJECT
 private slots:
+    // As the program does at start: the loader takes the languages stored from then on.
+    void initTestCase() { LanguageLoader::instance(); }
+
     void messageBoxReturnValues()
     {
         later(50, []() { activeBox()->findChild<QPushButton*>("pushButton_ok")->click(); });

@@ -24,14 +24,25 @@ Expectation extras:
   empty_rows  list of row numbers that must hold no value at all
   all_strings true: every cell with a value has the string type
   values_in_order  list of texts that must appear, in reading order, among the cell values
+
+Exits with 3, saying what is missing, when openpyxl or the imaging package (PIL) cannot be loaded.
 """
 import json
 import sys
 import zipfile
 import xml.etree.ElementTree as ET
 
-import openpyxl
-from openpyxl.utils import get_column_letter
+# openpyxl leaves a workbook's images out, with no more than a warning, when it cannot load the
+# imaging package: a check would then report a workbook without images. Refuse to run instead.
+MISSING_READER_EXIT = 3
+try:
+    import openpyxl
+    from openpyxl.utils import get_column_letter
+    import PIL.Image  # noqa: F401  (openpyxl reads images through it)
+except ImportError as e:
+    sys.stderr.write("xlsx_check: cannot run, a reader it needs is missing: %s\n"
+                     "Install python3-openpyxl and python3-pil (scripts/install-deps.sh).\n" % e)
+    sys.exit(MISSING_READER_EXIT)
 
 
 def color_of(c):

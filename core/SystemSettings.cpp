@@ -1,7 +1,5 @@
 #include "SystemSettings.h"
 
-#include "LanguageLoader.h"
-
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +15,12 @@ const char* const kHospitalFile = "./saveFile/hospital.ini";
 const char* const kHospitalGroup = "systemCfg";
 const char* const kProjectFile = "./saveFile/project.ini";
 const char* const kHiddenGroup = "hideProject";
+
+std::function<void(const QString&)>& languageHandler()
+{
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
 
 QString validLanguage(const QString& language)
 {
@@ -91,8 +95,14 @@ bool setLanguage(const QString& language)
 {
     const QString lang = validLanguage(language);
     const bool written = writeIniValues(kSystemFile, kGroup, {{QStringLiteral("Language"), lang}});
-    LanguageLoader::instance()->loadLanguage(lang);
+    if (languageHandler())
+        languageHandler()(lang);
     return written;
+}
+
+void setLanguageHandler(std::function<void(const QString&)> handler)
+{
+    languageHandler() = std::move(handler);
 }
 
 QString getDbsource()

@@ -50,6 +50,19 @@ private slots:
         QCOMPARE(raw.value("ChangeLanguage/Language").toString(), QString("Chinese"));
     }
 
+    void languageHandlerGetsTheStoredKey()
+    {
+        TempWorkDir dir;
+        QStringList handed;
+        setLanguageHandler([&handed](const QString& language) { handed << language; });
+        QVERIFY(setLanguage("Italian"));
+        QVERIFY(setLanguage("Klingon"));
+        setLanguageHandler({});
+        QVERIFY(setLanguage("English"));
+        QCOMPARE(handed, QStringList({"Italian", "Chinese"}));
+        QCOMPARE(getLanguage(), QString("English"));
+    }
+
     void brokenFileReadsDefaultsAndIsWrittenAgain()
     {
         TempWorkDir dir;

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <functional>
+
 // Settings kept in "./saveFile/systemsetting.ini", group "ChangeLanguage":
 // "Language" (the language key, "Chinese" by default) and "Dbsource" (the cloud region, "cn" by
 // default; any other value is the overseas region).
@@ -14,10 +16,12 @@ QStringList knownLanguages();
 
 // The stored language key; "Chinese" when the key is missing or names no known language.
 QString getLanguage();
-// Stores the language key and loads its translator, style sheet and locale (which sends the
-// language change to every window). An unknown key is stored and loaded as "Chinese".
+// Stores the language key and hands it to the language handler (the program's, which loads the
+// translator, style sheet and locale). An unknown key is stored and handed on as "Chinese".
 // Returns whether the file was written.
 bool setLanguage(const QString& language);
+// Sets the function that puts a stored language in force; an empty one removes it.
+void setLanguageHandler(std::function<void(const QString&)> handler);
 
 // The stored cloud region; "cn" when missing or empty.
 QString getDbsource();
