@@ -51,6 +51,7 @@ class Species;
 class User;
 class Help;
 class chkReportPage;
+class CaseForm;
 
 namespace Ui {
 class Index;
@@ -239,6 +240,12 @@ private:
     void refreshQcTab();
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);
+
+    // Case form, shortcuts and the shown result (IndexCase.cpp).
+    void applyShortcuts();
+    void dropShownResultIfGone();
+    void retranslateDetailNames();
+    CaseForm* m_caseForm = nullptr;
 
     QMenu* m_dataMenu = nullptr;
     // Requests of missing results sent again after a reply went astray, this transfer.

@@ -16,6 +16,8 @@ void Index::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         buildDataMenu();
         ui->retranslateUi(this);
+        applyShortcuts();
+        retranslateDetailNames();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

@@ -1,6 +1,7 @@
 #include "Patientfind.h"
 #include "ui_Patientfind.h"
 
+#include "SystemSettings.h"
 #include "Translateword.h"
 
 #include <QDateTime>
@@ -46,11 +47,18 @@ QueryFilter Patientfind::currentFilter() const
     filter.sampleid = ui->sampleid->text().trimmed();
     filter.patientinfoname = ui->patientinfoname->text().trimmed();
     filter.speciesname = ui->speciesname->text().trimmed();
-    // Departments of the analyzer are stored as codes; a typed department name finds them.
-    for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
-        const QString code = QString::number(it.key());
-        if (!filter.speciesname.isEmpty()
-            && Translateword::getInstance()->trans(code, divisionIndexMap) == filter.speciesname) {
+    // The analyzer stores a department as its code, and results saved by older versions may hold
+    // its word in any language: a department typed in any language finds them all.
+    if (!filter.speciesname.isEmpty()) {
+        Translateword* words = Translateword::getInstance();
+        const QString word = words->trans(filter.speciesname, divisionIndexMap);
+        for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
+            const QString code = QString::number(it.key());
+            if (words->trans(code, divisionIndexMap) != word)
+                continue;
+            filter.speciesnames << filter.speciesname;
+            for (const QString& language : knownLanguages())
+                filter.speciesnames << words->transByIndex(it.value(), language);
             filter.speciesname = code;
             break;
         }

@@ -479,8 +479,17 @@ bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
         values << QString(QLatin1Char('%') + likeEscaped(*text) + QLatin1Char('%'));
     }
     if (!f.speciesname.isEmpty()) {
-        sql += QStringLiteral(" and speciesname = ?");
-        values << f.speciesname;
+        QStringList names{f.speciesname};
+        for (const QString& name : f.speciesnames) {
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+        }
+        QStringList marks;
+        for (const QString& name : qAsConst(names)) {
+            marks << QStringLiteral("?");
+            values << name;
+        }
+        sql += QStringLiteral(" and speciesname in (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     }
     if (!f.projectname.isEmpty()) {
         // The code as a whole JSON string, so that "P" does not find "TP".
