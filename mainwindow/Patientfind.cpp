@@ -1,6 +1,7 @@
 #include "Patientfind.h"
 #include "ui_Patientfind.h"
 
+#include "Indexdb.h"
 #include "SystemSettings.h"
 #include "Translateword.h"
 
@@ -20,6 +21,8 @@ Patientfind::Patientfind(QWidget* parent)
     const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
     ui->startchkdate->setDate(today);
     ui->endchkdate->setDate(today);
+    m_shownStart = today;
+    m_shownEnd = today;
     ui->startchkdate->setCalendarPopup(true);
     ui->endchkdate->setCalendarPopup(true);
     ui->projectname->addItem(QString());
@@ -30,6 +33,30 @@ Patientfind::Patientfind(QWidget* parent)
 Patientfind::~Patientfind()
 {
     delete ui;
+}
+
+void Patientfind::showEvent(QShowEvent* event)
+{
+    QStringList machines;
+    Indexdb store;
+    if (store.liveMachineIds(&machines)) {
+        const QString typed = ui->machineid->currentText();
+        ui->machineid->clear();
+        ui->machineid->addItem(QString());
+        ui->machineid->addItems(machines);
+        ui->machineid->setEditText(typed);
+    }
+    QDateTime oldest;
+    QDateTime newest;
+    if (ui->startchkdate->date() == m_shownStart && ui->endchkdate->date() == m_shownEnd
+        && store.liveCheckTimeRange(&oldest, &newest) && oldest.isValid()) {
+        const QDate today = QDate::currentDate();
+        m_shownStart = qMin(oldest.date(), today);
+        m_shownEnd = qMax(newest.date(), today);
+        ui->startchkdate->setDate(m_shownStart);
+        ui->endchkdate->setDate(m_shownEnd);
+    }
+    baseDlg::showEvent(event);
 }
 
 void Patientfind::retranslate()

@@ -637,3 +637,36 @@ bool Indexdb::updateQcResult(const PanelQcResult& r)
     }
     return true;
 }
+
+bool Indexdb::liveMachineIds(QStringList* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select distinct machineid from PanelChkResult where state = 1 and status=1 "
+                                   "and ifnull(machineid, '') <> '' order by machineid"))) {
+        logSqlError("Indexdb::liveMachineIds", query);
+        return false;
+    }
+    while (query.next())
+        out->append(query.value(0).toString());
+    return true;
+}
+
+bool Indexdb::liveCheckTimeRange(QDateTime* oldest, QDateTime* newest)
+{
+    *oldest = QDateTime();
+    *newest = QDateTime();
+    QSqlQuery query(m_sqlDatabase);
+    // Older files hold ISO check times ("2024-05-09T08:00:00.000"): compare them in one form.
+    const QString stored = QStringLiteral("substr(replace(chkdatetime, 'T', ' '), 1, 19)");
+    if (!query.exec(QStringLiteral("select min(%1), max(%1) from PanelChkResult where state = 1 and status=1 "
+                                   "and ifnull(chkdatetime, '') <> ''").arg(stored))
+        || !query.next()) {
+        logSqlError("Indexdb::liveCheckTimeRange", query);
+        return false;
+    }
+    const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    *oldest = QDateTime::fromString(query.value(0).toString(), format);
+    *newest = QDateTime::fromString(query.value(1).toString(), format);
+    return true;
+}
