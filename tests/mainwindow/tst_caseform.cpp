@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "Translateword.h"
 #include "ui_Index.h"
+#include "wgtQcReport.h"
 #include "ui_Patientfind.h"
 
 #include <QApplication>
@@ -422,6 +423,10 @@ private slots:
         switchLanguage("Chinese");
         QCOMPARE(f->pushButton_3->text(), QStringLiteral("打印（F2）"));
         check("Chinese again");
+        // The QC tab's print button keeps its F2 as well.
+        auto* qcPrint = f->wgt_qc_report->findChild<QPushButton*>("pushButton_print");
+        QVERIFY(qcPrint);
+        QCOMPARE(qcPrint->shortcut(), QKeySequence(Qt::Key_F2));
     }
 
     // The detail view's full analyte names follow a language switch.

@@ -1,7 +1,9 @@
-// The program's style sheet on the fixed drop-down lists: the highlighted entry of an open list
-// is readable (its text stands out from its background), and the main window reads in English
-// after a switch. Set CHEMDESK_SHOTS to a folder to keep the pictures.
+// What the user sees: the highlighted entry of an open fixed drop-down list is readable under the
+// program's style sheet (its text stands out from its background), the main window reads in
+// English after a switch, and the help names the buttons as the window shows them. Set
+// CHEMDESK_SHOTS to a folder to keep the pictures.
 #include "Index.h"
+#include "Help.h"
 #include "Language.h"
 #include "LanguageLoader.h"
 #include "MainWindowTestKit.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 void keepShot(const QImage& image, const QString& name)
@@ -77,7 +80,7 @@ double entryContrast(const QImage& image)
 }
 }
 
-class tst_dropdowns : public QObject
+class tst_windowlook : public QObject
 {
     Q_OBJECT
 private slots:
@@ -141,7 +144,34 @@ private slots:
         QVERIFY(w.form()->tabWidget->tabText(0) != QStringLiteral("检测"));
         QVERIFY(setLanguage("Chinese"));
     }
+
+    // The help of each language names the report and analyte buttons by their texts in that language.
+    void helpNamesTheButtons_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* l : {"Chinese", "English", "Italian"})
+            QTest::newRow(l) << QString(l);
+    }
+    void helpNamesTheButtons()
+    {
+        QFETCH(QString, language);
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        QVERIFY(setLanguage(language));
+        Index w;
+        Help help;
+        help.resize(900, 1000);
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        keepShot(help.grab().toImage(), "help-" + language);
+        const QString text = help.findChild<QTextBrowser*>("textBrowser")->toPlainText();
+        Ui::Index* f = w.form();
+        for (QPushButton* button : {f->pushButton_3, f->pushButton_2, f->pushButton_9, f->pushButton_excel,
+                                    f->pushButton_15, f->pushButton_11, f->pushButton_5})
+            QVERIFY2(text.contains(button->text(), Qt::CaseInsensitive), qPrintable(button->text()));
+        QVERIFY(setLanguage("Chinese"));
+    }
 };
 
-QTEST_MAIN(tst_dropdowns)
-#include "tst_dropdowns.moc"
+QTEST_MAIN(tst_windowlook)
+#include "tst_windowlook.moc"
