@@ -241,7 +241,7 @@ private:
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);
 
-    // Case form, shortcuts and the shown result (IndexCase.cpp).
+    // Shortcuts (IndexCase.cpp); the shown result and its analyte names (IndexDetail.cpp).
     void applyShortcuts();
     void dropShownResultIfGone();
     void retranslateDetailNames();

@@ -43,24 +43,6 @@ void Index::applyShortcuts()
     ui->pushButton_3->setShortcut(QKeySequence(QStringLiteral("F2")));
 }
 
-// When the result that the case form and detail view show is no longer live (deleted, or moved
-// away), they show the first selected result instead, or nothing.
-void Index::dropShownResultIfGone()
-{
-    const QString id = m_caseForm->shownId();
-    if (id.isEmpty())
-        return;
-    QVector<PanelChkRecord> found;
-    if (m_indexdb.queryById(id, &found) && !found.isEmpty())
-        return;
-    m_caseForm->clear();
-    ui->tableWidget_2->clearContents();
-    ui->tableWidget_2->setRowCount(0);
-    ui->tableWidget_2->setProperty("resultId", QVariant());
-    m_currentId.clear();
-    on_tableWidget_itemSelectionChanged();
-}
-
 void Index::on_lineEdit_birthday_textChanged(QString arg1)
 {
     Q_UNUSED(arg1)

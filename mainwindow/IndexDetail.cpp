@@ -98,6 +98,24 @@ void Index::on_tableWidget_itemSelectionChanged()
     m_caseForm->show(record);
 }
 
+// When the result that the case form and detail view show is no longer live (deleted, or moved
+// away), they show the first selected result instead, or nothing.
+void Index::dropShownResultIfGone()
+{
+    const QString id = m_caseForm->shownId();
+    if (id.isEmpty())
+        return;
+    QVector<PanelChkRecord> found;
+    if (m_indexdb.queryById(id, &found) && !found.isEmpty())
+        return;
+    m_caseForm->clear();
+    ui->tableWidget_2->clearContents();
+    ui->tableWidget_2->setRowCount(0);
+    ui->tableWidget_2->setProperty(kResultIdProperty, QVariant());
+    m_currentId.clear();
+    on_tableWidget_itemSelectionChanged();
+}
+
 // The full analyte names follow the language; nothing else of the shown rows changes.
 void Index::retranslateDetailNames()
 {
