@@ -18,6 +18,7 @@ void Index::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         applyShortcuts();
         retranslateDetailNames();
+        initComboBox();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

@@ -3,6 +3,8 @@
 // English after a switch, and the help names the buttons as the window shows them. Set
 // CHEMDESK_SHOTS to a folder to keep the pictures.
 #include "Index.h"
+#include "Indexdb.h"
+#include "Translateword.h"
 #include "Help.h"
 #include "Language.h"
 #include "LanguageLoader.h"
@@ -132,14 +134,29 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(prepareMainDatabase());
+        PanelChkRecord r;
+        r.machineid = "QV-12";
+        r.chkdatetime = QDateTime(QDate(2024, 5, 1), QTime(10, 0));
+        r.panelid = 1;
+        r.patientinfo = R"({"id":"S001","name":"Lucky","number":"P100","division":"1","age":"400"})";
+        r.speciesname = "1";
+        r.animalsexname = "0";
+        r.sampletypename = "0";
+        r.testresults = R"([{"N":"TP","I":[60,50,80,0,0,"g/L"]},{"N":"ALB","I":[20,25,40,0,0,"g/L"]}])";
+        QVERIFY(Indexdb().insertData(r));
         Index w;
+        w.form()->tableWidget->selectRow(0);
         w.resize(1280, 800);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(setLanguage("English"));
         QApplication::processEvents();
+        QTest::qWait(200); // let the layouts take the new texts
         keepShot(w.grab().toImage(), "mainwindow-english");
         QCOMPARE(w.form()->pushButton_3->text(), QStringLiteral("Print (F2)"));
+        QCOMPARE(w.form()->speciesname->currentText(), QStringLiteral("Surgery"));
+        QCOMPARE(w.form()->tableWidget->item(0, 2)->text(), QStringLiteral("Surgery"));
+        QCOMPARE(w.form()->tableWidget_2->item(0, 2)->text(), Translateword::getInstance()->transByKey("TP"));
         QCOMPARE(w.form()->tabWidget->tabText(0), QCoreApplication::translate("Index", "检测"));
         QVERIFY(w.form()->tabWidget->tabText(0) != QStringLiteral("检测"));
         QVERIFY(setLanguage("Chinese"));
