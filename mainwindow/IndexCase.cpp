@@ -48,15 +48,15 @@ void Index::on_lineEdit_birthday_textChanged(QString arg1)
     Q_UNUSED(arg1)
 }
 
-// A typed birthday gives the age in whole years and months; a date that is not real, or lies
-// ahead, leaves the age alone.
+// A typed birthday gives the age at the check time in whole years and months; a date that is not
+// real, or lies after the check time, leaves the age alone.
 void Index::on_lineEdit_birthday_textEdited(QString arg1)
 {
     const QDate birthday = CaseFields::parseBirthday(arg1);
-    const QDate today = QDate::currentDate();
-    if (!birthday.isValid() || birthday > today)
+    const QDate checkDay = ui->chkdatetime->date().isValid() ? ui->chkdatetime->date() : QDate::currentDate();
+    if (!birthday.isValid() || birthday > checkDay)
         return;
-    const int days = int(birthday.daysTo(today));
+    const int days = int(birthday.daysTo(checkDay));
     const int years = ResultDetail::ageYears(days);
     const int months = ResultDetail::ageMonths(days);
     ui->patientinfoage->setText(QString::number(years));

@@ -335,6 +335,27 @@ private slots:
         QCOMPARE(storedRow(a), before);
     }
 
+    // The age typed from a birthday is the age at the result's check time; a birthday that
+    // cannot be leaves the age alone.
+    void birthdayGivesAgeAtCheckTime()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const int a = addResult({{"id", "S001"}, {"age", "30"}}, "1", "0", "0", QDateTime(QDate(2024, 5, 1), QTime(10, 0)));
+        Index w;
+        Ui::Index* f = w.form();
+        f->tableWidget->selectRow(rowOf(w, a));
+        f->lineEdit_birthday->clear();
+        QTest::keyClicks(f->lineEdit_birthday, "2022-03-31"); // 762 days before the check day
+        QCOMPARE(f->patientinfoage->text(), QStringLiteral("2"));
+        QCOMPARE(f->patientinfoage1->text(), QStringLiteral("1"));
+        for (const char* wrong : {"2024-05-02", "2023-02-30"}) {
+            f->lineEdit_birthday->clear();
+            QTest::keyClicks(f->lineEdit_birthday, wrong);
+            QCOMPARE(f->patientinfoage->text(), QStringLiteral("2"));
+        }
+    }
+
     void realBirthdaysSaved()
     {
         TempWorkDir dir;
