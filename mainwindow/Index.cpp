@@ -2,6 +2,7 @@
 #include "LanguageLoader.h"
 #include "ui_Index.h"
 
+#include "CaseForm.h"
 #include "CloudConfig.h"
 #include "FileUtils.h"
 #include "Patientfind.h"
@@ -43,7 +44,11 @@ Index::Index(QWidget* parent)
     , ui(new Ui::Index)
     , m_version(QStringLiteral("1.5v"))
 {
+    // Language switches made through this window load their translator (start-up makes the
+    // loader first; this only matters where no start-up ran).
+    LanguageLoader::instance();
     ui->setupUi(this);
+    m_caseForm = new CaseForm(ui);
     ui->pushButton_AI->hide();
 
     connect(this, &Index::signal_reopenApp, this, &Index::slot_reopenApp);
@@ -119,10 +124,7 @@ Index::Index(QWidget* parent)
     ui->tableWidget_2->setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));
     ui->tableWidget_2->setCornerButtonEnabled(false);
 
-    ui->pushButton_15->setShortcut(QKeySequence(QStringLiteral("Delete")));
-    ui->pushButton_6->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    ui->pushButton_11->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
-    ui->pushButton_3->setShortcut(QKeySequence(QStringLiteral("F2")));
+    applyShortcuts();
 
     m_isPortOpen = false;
     ui->dataButton->show();
@@ -136,10 +138,16 @@ Index::Index(QWidget* parent)
     ui->pushButton_7->hide();
     copyFileIfMissing(QStringLiteral(":/images/logo_qv.png"), QDir::currentPath() + "/print_logo_qv.png");
     initComboBox();
+    // A result leaving the list may be the one the case form and detail view show.
+    connect(ui->tableWidget->model(), &QAbstractItemModel::rowsRemoved, this, &Index::dropShownResultIfGone,
+            Qt::QueuedConnection);
+    connect(ui->tableWidget->model(), &QAbstractItemModel::modelReset, this, &Index::dropShownResultIfGone,
+            Qt::QueuedConnection);
 }
 
 Index::~Index()
 {
+    delete m_caseForm;
     delete ui;
 }
 

@@ -54,6 +54,7 @@ class Species;
 class User;
 class Help;
 class chkReportPage;
+class CaseForm;
 
 namespace Ui {
 class Index;
@@ -254,6 +255,12 @@ private:
     void refreshQcTab();
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);
+
+    // Shortcuts (IndexCase.cpp); the shown result and its analyte names (IndexDetail.cpp).
+    void applyShortcuts();
+    void dropShownResultIfGone();
+    void retranslateDetailNames();
+    CaseForm* m_caseForm = nullptr;
 
     QMenu* m_dataMenu = nullptr;
     ResultListModel* m_resultModel = nullptr;

@@ -2,73 +2,45 @@
 #include "Index.h"
 #include "ui_Index.h"
 
+#include "CaseFields.h"
+#include "CaseForm.h"
 #include "DictEntry.h"
 #include "MyMessageBox.h"
 #include "ResultDetail.h"
-#include "Translateword.h"
 
 #include <QDebug>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QKeySequence>
 
 namespace {
-void fillCombo(QComboBox* combo, const QStringList& names)
-{
-    combo->clear();
-    combo->addItem(QString());
-    combo->addItems(names);
-}
-
 template <typename Db>
-QStringList dictNames(Db& db, const QMap<int, int>* indexMap = nullptr)
+QStringList dictNames(Db& db)
 {
     QVector<DictEntry> entries;
     db.queryAll(&entries);
     QStringList names;
     for (const DictEntry& e : entries)
-        names << (indexMap ? Translateword::getInstance()->trans(e.name, *indexMap) : e.name);
+        names << e.name;
     return names;
-}
-
-QStringList codeNames(const QMap<int, int>& indexMap)
-{
-    QStringList names;
-    for (auto it = indexMap.constBegin(); it != indexMap.constEnd(); ++it)
-        names << Translateword::getInstance()->trans(QString::number(it.key()), indexMap);
-    return names;
-}
-
-// A coded field keeps its stored code when the form still shows that code's translation.
-QString codedField(const QString& shown, const QString& stored, const QMap<int, int>& indexMap)
-{
-    if (!stored.isEmpty() && Translateword::getInstance()->trans(stored, indexMap) == shown)
-        return stored;
-    return shown;
-}
-
-QDate parseBirthday(const QString& text)
-{
-    const QString t = text.trimmed();
-    for (const char* format : {"yyyy-MM-dd", "yyyy/MM/dd", "yyyy.MM.dd", "yyyyMMdd"}) {
-        const QDate d = QDate::fromString(t, QLatin1String(format));
-        if (d.isValid())
-            return d;
-    }
-    return QDate();
 }
 }
 
 void Index::initComboBox()
 {
-    fillCombo(ui->clinicalinformation, dictNames(m_clinicaldiagnosisdb));
-    fillCombo(ui->remark, dictNames(m_inspectdb));
-    fillCombo(ui->inspectorname, dictNames(m_inspectordb));
-    fillCombo(ui->reviewername, dictNames(m_reviewerdb));
-    fillCombo(ui->sendinspectorname, dictNames(m_sendinspectordb));
-    fillCombo(ui->speciesname, dictNames(m_speciesdb, &divisionIndexMap));
-    fillCombo(ui->sampletypename, codeNames(sampleTypeIndexMap));
-    fillCombo(ui->animalsexname, codeNames(sexIndexMap));
+    QVector<DictEntry> departments;
+    m_speciesdb.queryAll(&departments);
+    m_caseForm->setLists(dictNames(m_clinicaldiagnosisdb), dictNames(m_inspectdb), dictNames(m_inspectordb),
+                         dictNames(m_reviewerdb), dictNames(m_sendinspectordb), departments);
     ui->wgt_qc_report->initComboBox();
+}
+
+// Delete, Ctrl+S, Ctrl+F and F2 on their buttons. A button's new text takes its shortcut away, so
+// they are set again after every retranslation.
+void Index::applyShortcuts()
+{
+    ui->pushButton_15->setShortcut(QKeySequence(QStringLiteral("Delete")));
+    ui->pushButton_6->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    ui->pushButton_11->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    ui->pushButton_3->setShortcut(QKeySequence(QStringLiteral("F2")));
 }
 
 void Index::on_lineEdit_birthday_textChanged(QString arg1)
@@ -76,71 +48,66 @@ void Index::on_lineEdit_birthday_textChanged(QString arg1)
     Q_UNUSED(arg1)
 }
 
-// A typed birthday gives the age in whole years and months.
+// A typed birthday gives the age at the check time in whole years and months; a date that is not
+// real, or lies after the check time, leaves the age alone.
 void Index::on_lineEdit_birthday_textEdited(QString arg1)
 {
-    const QDate birthday = parseBirthday(arg1);
-    const QDate today = QDate::currentDate();
-    if (!birthday.isValid() || birthday > today)
+    const QDate birthday = CaseFields::parseBirthday(arg1);
+    const QDate checkDay = ui->chkdatetime->date().isValid() ? ui->chkdatetime->date() : QDate::currentDate();
+    if (!birthday.isValid() || birthday > checkDay)
         return;
-    const int days = int(birthday.daysTo(today));
+    const int days = int(birthday.daysTo(checkDay));
     const int years = ResultDetail::ageYears(days);
     const int months = ResultDetail::ageMonths(days);
     ui->patientinfoage->setText(QString::number(years));
     ui->patientinfoage1->setText(months ? QString::number(months) : QString());
 }
 
-// Writes the case form into every selected result. The check time, being the run's own, is
-// written only when exactly one result is selected.
+// Writes the case form into every selected result: only the fields the user changed since the form
+// showed a result, so that an untouched field keeps each result's own value. The check time, being
+// the run's own, is written only when exactly one result is selected. A birthday that is not a
+// real date, or lies after the check time, is refused and nothing is written.
 void Index::on_pushButton_14_clicked()
 {
     const QList<int> ids = selectedResultIds();
-    if (ids.isEmpty())
+    if (ids.isEmpty() || m_caseForm->shownId().isEmpty())
         return;
 
-    const int years = ui->patientinfoage->text().trimmed().toInt();
-    const int months = ui->patientinfoage1->text().trimmed().toInt();
-    int saved = 0;
+    const CaseFields shown = m_caseForm->shown();
+    const CaseFields edited = m_caseForm->edited();
+    const bool single = ids.size() == 1;
     int failed = 0;
-    for (int id : ids) {
+    QVector<PanelChkRecord> records;
+    for (int resultId : qAsConst(ids)) {
+        const QString id = QString::number(resultId);
         QVector<PanelChkRecord> found;
-        if (!m_indexdb.queryById(QString::number(id), &found) || found.isEmpty()) {
+        if (!m_indexdb.queryById(id, &found) || found.isEmpty()) {
             qDebug() << "Index::on_pushButton_14_clicked no live result" << id;
             ++failed;
             continue;
         }
-        PanelChkRecord r = found.first();
+        records.append(found.first());
+    }
 
-        // Keep the stored days when the form still shows the stored age.
-        QString age = r.age;
-        if (ResultDetail::ageYears(r.age) != years || ResultDetail::ageMonths(r.age) != months || r.age.isEmpty())
-            age = (years || months || !r.age.isEmpty()) ? QString::number(years * 365 + months * 30) : QString();
+    const bool birthdayMatters = shown.birthday != edited.birthday || (single && shown.checkTime != edited.checkTime);
+    for (const PanelChkRecord& r : qAsConst(records)) {
+        if (!birthdayMatters)
+            break;
+        const QDateTime checkTime = single ? edited.checkTime : r.chkdatetime;
+        const CaseFields::BirthdayCheck check = CaseFields::checkBirthday(edited.birthday, checkTime);
+        if (check == CaseFields::BirthdayOk)
+            continue;
+        const QString text = check == CaseFields::BirthdayUnreadable
+            ? tr("生日“%1”不是有效的日期，请按“年-月-日”填写，例如 2020-05-17。未保存。").arg(edited.birthday)
+            : tr("生日“%1”晚于检测时间 %2，请检查后再保存。未保存。")
+                  .arg(edited.birthday, checkTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        MyMessageBox::showMyMessageBox(this, tr("失败"), text, 1, 0, true);
+        return;
+    }
 
-        QJsonObject patient = QJsonDocument::fromJson(r.patientinfo.toUtf8()).object();
-        patient.insert(QStringLiteral("name"), ui->patientinfoname->text());
-        patient.insert(QStringLiteral("number"), ui->patientinfoid->text());
-        patient.insert(QStringLiteral("id"), ui->patientinfonumber->text());
-        patient.insert(QStringLiteral("age"), age);
-        patient.insert(QStringLiteral("birthday"), ui->lineEdit_birthday->text());
-        r.patientinfo = QString::fromUtf8(QJsonDocument(patient).toJson(QJsonDocument::Compact));
-        r.name = ui->patientinfoname->text();
-        r.number = ui->patientinfoid->text();
-        r.sampleid = ui->patientinfonumber->text();
-        r.age = age;
-        r.birthday = ui->lineEdit_birthday->text();
-
-        r.speciesname = codedField(ui->speciesname->currentText(), r.speciesname, divisionIndexMap);
-        r.animalsexname = codedField(ui->animalsexname->currentText(), r.animalsexname, sexIndexMap);
-        r.sampletypename = codedField(ui->sampletypename->currentText(), r.sampletypename, sampleTypeIndexMap);
-        r.inspectorname = ui->inspectorname->currentText();
-        r.reviewername = ui->reviewername->currentText();
-        r.sendinspectorname = ui->sendinspectorname->currentText();
-        r.clinicalinformation = ui->clinicalinformation->currentText();
-        r.remark = ui->remark->currentText();
-        r.sampletime = ui->sampletime->dateTime();
-        r.sendinspectordate = ui->sendinspectordate->dateTime();
-        if (ids.size() == 1)
-            r.chkdatetime = ui->chkdatetime->dateTime();
+    int saved = 0;
+    for (PanelChkRecord r : qAsConst(records)) {
+        CaseFields::applyChanges(shown, edited, single, &r);
         r.state = 1;
         if (m_indexdb.updateData(r))
             ++saved;
@@ -148,6 +115,9 @@ void Index::on_pushButton_14_clicked()
             ++failed;
     }
 
+    // What the form shows now is what the shown result holds: the next save compares with that.
+    if (saved)
+        m_caseForm->takeAsShown();
     showChangedResults(ids);
     if (failed) {
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);

@@ -2,6 +2,7 @@
 #include "Index.h"
 #include "ui_Index.h"
 
+#include "CaseForm.h"
 #include "MyMessageBox.h"
 #include "ReportAssembly.h"
 #include "ResultDetail.h"
@@ -31,21 +32,6 @@ QString shownText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
     return item ? item->data(kShownTextRole).toString() : QString();
-}
-
-void setComboText(QComboBox* combo, const QString& text)
-{
-    if (combo->isEditable())
-        combo->setEditText(text);
-    else
-        combo->setCurrentText(text);
-}
-
-QDateTime shownTime(const QDateTime& time)
-{
-    if (time.isNull())
-        return QDateTime::fromString(QStringLiteral("2020-01-01 00:00:00"), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    return time;
 }
 
 } // namespace
@@ -106,29 +92,41 @@ void Index::on_tableWidget_itemSelectionChanged()
         }
     }
 
-    // Case form.
-    ui->chkdatetime->setDateTime(record.chkdatetime);
-    setComboText(ui->speciesname, words->trans(record.speciesname, divisionIndexMap));
-    ui->patientinfoid->setText(record.number);
-    ui->patientinfonumber->setText(record.sampleid);
-    ui->patientinfoname->setText(record.name);
-    setComboText(ui->animalsexname, words->trans(record.animalsexname, sexIndexMap));
-    const int years = ResultDetail::ageYears(record.age);
-    const int months = ResultDetail::ageMonths(record.age);
-    qDebug() << "on_tableWidget_itemSelectionChanged year:" << years;
-    qDebug() << "on_tableWidget_itemSelectionChanged QString::number(year):" << QString::number(years);
-    ui->patientinfoage->setText(QString::number(years));
-    ui->patientinfoage1->setText(months == 0 ? QString() : QString::number(months));
-    ui->lineEdit_birthday->setText(record.birthday);
-    setComboText(ui->sampletypename, words->trans(record.sampletypename, sampleTypeIndexMap));
-    setComboText(ui->sendinspectorname, record.sendinspectorname);
-    qDebug() << "sendinspectordate:" << record.sendinspectordate << "sampletime:" << record.sampletime;
-    ui->sendinspectordate->setDateTime(shownTime(record.sendinspectordate));
-    ui->sampletime->setDateTime(shownTime(record.sampletime));
-    setComboText(ui->inspectorname, record.inspectorname);
-    setComboText(ui->reviewername, record.reviewername);
-    setComboText(ui->clinicalinformation, record.clinicalinformation);
-    setComboText(ui->remark, record.remark);
+    m_caseForm->show(record);
+}
+
+// When the result that the case form and detail view show is no longer live (deleted, or moved
+// away), they show the first selected result instead, or nothing.
+void Index::dropShownResultIfGone()
+{
+    const QString id = m_caseForm->shownId();
+    if (id.isEmpty())
+        return;
+    QVector<PanelChkRecord> found;
+    if (m_indexdb.queryById(id, &found) && !found.isEmpty())
+        return;
+    m_caseForm->clear();
+    ui->tableWidget_2->clearContents();
+    ui->tableWidget_2->setRowCount(0);
+    ui->tableWidget_2->setProperty(kResultIdProperty, QVariant());
+    m_currentId.clear();
+    on_tableWidget_itemSelectionChanged();
+}
+
+// The full analyte names follow the language; nothing else of the shown rows changes.
+void Index::retranslateDetailNames()
+{
+    QTableWidget* table = ui->tableWidget_2;
+    Translateword* words = Translateword::getInstance();
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QTableWidgetItem* codeItem = table->item(r, 1);
+        QTableWidgetItem* nameItem = table->item(r, 2);
+        if (!codeItem || !nameItem || codeItem->data(kStoredCodeRole).toString().isEmpty())
+            continue;
+        const QString name = words->transByKey(codeItem->data(kStoredCodeRole).toString());
+        nameItem->setText(name);
+        nameItem->setData(kShownTextRole, name);
+    }
 }
 
 void Index::on_pushButton_6_clicked()

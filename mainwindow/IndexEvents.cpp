@@ -17,6 +17,9 @@ void Index::changeEvent(QEvent* event)
         buildDataMenu();
         ui->retranslateUi(this);
         setListHeaders();
+        applyShortcuts();
+        retranslateDetailNames();
+        initComboBox();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

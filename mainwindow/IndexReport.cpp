@@ -46,7 +46,14 @@ void Index::on_pushButton_3_clicked()
             unreadable << id;
             continue;
         }
-        page.print();
+        if (!page.print()) {
+            // No printer now means none for the reports after this one either.
+            qDebug() << "Index::on_pushButton_3_clicked no usable printer";
+            MyMessageBox::showMyMessageBox(nullptr, tr("打印"),
+                                           tr("没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。"),
+                                           1, 0, true);
+            return;
+        }
     }
     if (!unreadable.isEmpty()) {
         qDebug() << "Index::on_pushButton_3_clicked unreadable results" << unreadable;

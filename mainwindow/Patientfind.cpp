@@ -1,6 +1,8 @@
 #include "Patientfind.h"
 #include "ui_Patientfind.h"
 
+#include "Indexdb.h"
+#include "SystemSettings.h"
 #include "Translateword.h"
 
 #include <QDateTime>
@@ -19,6 +21,8 @@ Patientfind::Patientfind(QWidget* parent)
     const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
     ui->startchkdate->setDate(today);
     ui->endchkdate->setDate(today);
+    m_shownStart = today;
+    m_shownEnd = today;
     ui->startchkdate->setCalendarPopup(true);
     ui->endchkdate->setCalendarPopup(true);
     ui->projectname->addItem(QString());
@@ -29,6 +33,30 @@ Patientfind::Patientfind(QWidget* parent)
 Patientfind::~Patientfind()
 {
     delete ui;
+}
+
+void Patientfind::showEvent(QShowEvent* event)
+{
+    QStringList machines;
+    Indexdb store;
+    if (store.liveMachineIds(&machines)) {
+        const QString typed = ui->machineid->currentText();
+        ui->machineid->clear();
+        ui->machineid->addItem(QString());
+        ui->machineid->addItems(machines);
+        ui->machineid->setEditText(typed);
+    }
+    QDateTime oldest;
+    QDateTime newest;
+    if (ui->startchkdate->date() == m_shownStart && ui->endchkdate->date() == m_shownEnd
+        && store.liveCheckTimeRange(&oldest, &newest) && oldest.isValid()) {
+        const QDate today = QDate::currentDate();
+        m_shownStart = qMin(oldest.date(), today);
+        m_shownEnd = qMax(newest.date(), today);
+        ui->startchkdate->setDate(m_shownStart);
+        ui->endchkdate->setDate(m_shownEnd);
+    }
+    baseDlg::showEvent(event);
 }
 
 void Patientfind::retranslate()
@@ -46,11 +74,18 @@ QueryFilter Patientfind::currentFilter() const
     filter.sampleid = ui->sampleid->text().trimmed();
     filter.patientinfoname = ui->patientinfoname->text().trimmed();
     filter.speciesname = ui->speciesname->text().trimmed();
-    // Departments of the analyzer are stored as codes; a typed department name finds them.
-    for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
-        const QString code = QString::number(it.key());
-        if (!filter.speciesname.isEmpty()
-            && Translateword::getInstance()->trans(code, divisionIndexMap) == filter.speciesname) {
+    // The analyzer stores a department as its code, and results saved by older versions may hold
+    // its word in any language: a department typed in any language finds them all.
+    if (!filter.speciesname.isEmpty()) {
+        Translateword* words = Translateword::getInstance();
+        const QString word = words->trans(filter.speciesname, divisionIndexMap);
+        for (auto it = divisionIndexMap.constBegin(); it != divisionIndexMap.constEnd(); ++it) {
+            const QString code = QString::number(it.key());
+            if (words->trans(code, divisionIndexMap) != word)
+                continue;
+            filter.speciesnames << filter.speciesname;
+            for (const QString& language : knownLanguages())
+                filter.speciesnames << words->transByIndex(it.value(), language);
             filter.speciesname = code;
             break;
         }

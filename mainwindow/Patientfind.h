@@ -2,6 +2,8 @@
 #include "QueryFilter.h"
 #include "baseDlg.h"
 
+#include <QDate>
+
 namespace Ui {
 class Patientfind;
 }
@@ -21,9 +23,17 @@ public:
 signals:
     void sendresult(QueryFilter filter);
 
+protected:
+    // Offers the machine ids of the stored results and, while the user has not chosen dates, a
+    // range that spans them.
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void on_pushButton_clicked();
 
 private:
     Ui::Patientfind* ui;
+    // The dates this dialog put in; dates the user changed are kept.
+    QDate m_shownStart;
+    QDate m_shownEnd;
 };

@@ -374,6 +374,8 @@ void wgtQcReport::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         const int product = ui->comboBox_qcProduct->currentIndex();
         ui->retranslateUi(this);
+        // The print button's new text took its shortcut away.
+        ui->pushButton_print->setShortcut(Qt::Key_F2);
         ui->comboBox_qcProduct->setCurrentIndex(product);
         setHeaders();
         initComboBox();

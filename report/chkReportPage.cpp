@@ -390,15 +390,15 @@ void chkReportPage::printPreviewSheets(int pagesPerSheet) const
     tool->showPreviewDialog();
 }
 
-void chkReportPage::print() const
+bool chkReportPage::print() const
 {
-    printSheets(0);
+    return printSheets(0);
 }
 
-void chkReportPage::printSheets(int pagesPerSheet) const
+bool chkReportPage::printSheets(int pagesPerSheet) const
 {
     std::unique_ptr<printTool> tool(makePrintTool(pagesPerSheet));
-    tool->printDirect();
+    return tool->printDirect();
 }
 
 bool chkReportPage::exportExcel(const QString& fileName) const

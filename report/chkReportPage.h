@@ -28,8 +28,9 @@ public:
     bool exportExcel(const QString& fileName) const;
     void printPreview() const;
     void printPreviewSheets(int pagesPerSheet) const;
-    void print() const;
-    void printSheets(int pagesPerSheet) const;
+    // Both false when nothing could be printed (no usable printer).
+    bool print() const;
+    bool printSheets(int pagesPerSheet) const;
 
     bool printClinical = false;  // paper layout 3: print clinical significance
     QString ageText;

@@ -105,12 +105,19 @@ void printTool::showPreviewDialog()
     dialog.exec();
 }
 
-void printTool::printDirect()
+bool printTool::printDirect()
 {
-    QPrintPreviewWidget preview(printer());
+    QPrinter* p = printer();
+    if (p->outputFormat() == QPrinter::NativeFormat && p->printerName().isEmpty()) {
+        qWarning() << "printTool::printDirect no printer";
+        return false;
+    }
+    m_printFailed = false;
+    QPrintPreviewWidget preview(p);
     preview.setZoomMode(QPrintPreviewWidget::FitInView);
     connect(&preview, &QPrintPreviewWidget::paintRequested, this, &printTool::slotPrintPreview);
     preview.print();
+    return !m_printFailed;
 }
 
 void printTool::exportPdf(const QString& fileName)
@@ -126,10 +133,10 @@ void printTool::slotPrintPreview(QPrinter* _printer)
     printDocument(_printer);
 }
 
-void printTool::printDocument(QPrinter* printer)
+bool printTool::printDocument(QPrinter* printer)
 {
     if (!printer)
-        return;
+        return false;
     const double W = printer->width();
     const double H = printer->height();
     const double hT = measureHeight(m_title);
@@ -164,7 +171,11 @@ void printTool::printDocument(QPrinter* printer)
     const bool showContact = !flow && hC != 0;
 
     QPainter painter;
-    painter.begin(printer);
+    if (!painter.begin(printer)) {
+        qWarning() << "printTool::printDocument cannot draw on" << printer->printerName();
+        m_printFailed = true;
+        return false;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
     const int sheets = P / n + (P % n > 0 ? 1 : 0);
@@ -201,7 +212,7 @@ void printTool::printDocument(QPrinter* printer)
         if (!printer->newPage())
             qWarning() << "newPage print fail " << sheet + 1;
     }
-    painter.end();
+    return painter.end();
 }
 
 double printTool::measureHeight(const QString& html)

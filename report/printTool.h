@@ -20,9 +20,12 @@ public:
     QPrinter* createPrinter();
     void previewInWidget(QWidget* host);
     void showPreviewDialog();
-    void printDirect();
+    // Prints on the printer (the system's default one unless set otherwise); false when there is no
+    // printer to print on or it cannot be drawn on.
+    bool printDirect();
     void exportPdf(const QString& fileName);
-    void printDocument(QPrinter* printer);
+    // False when the printer cannot be drawn on.
+    bool printDocument(QPrinter* printer);
     double measureHeight(const QString& html);
     static void drawPageMark(QPainter* painter, int y, int width);
     static void clearLayout(QLayout* layout);
@@ -41,4 +44,5 @@ public slots:
 
 private:
     QPrinter* printer();
+    bool m_printFailed = false;
 };

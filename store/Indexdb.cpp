@@ -483,8 +483,17 @@ void appendFilter(const QueryFilter& f, QString* sql, QVariantList* values)
         *values << QString(QLatin1Char('%') + likeEscaped(*text) + QLatin1Char('%'));
     }
     if (!f.speciesname.isEmpty()) {
-        *sql += QStringLiteral(" and speciesname = ?");
-        *values << f.speciesname;
+        QStringList names{f.speciesname};
+        for (const QString& name : f.speciesnames) {
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+        }
+        QStringList marks;
+        for (const QString& name : qAsConst(names)) {
+            marks << QStringLiteral("?");
+            *values << name;
+        }
+        *sql += QStringLiteral(" and speciesname in (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     }
     if (!f.projectname.isEmpty()) {
         // The code as a whole JSON string, so that "P" does not find "TP".
@@ -741,5 +750,38 @@ bool Indexdb::updateQcResult(const PanelQcResult& r)
         qDebug() << "Indexdb::updateQcResult no row" << r.id;
         return false;
     }
+    return true;
+}
+
+bool Indexdb::liveMachineIds(QStringList* out)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select distinct machineid from PanelChkResult where state = 1 and status=1 "
+                                   "and ifnull(machineid, '') <> '' order by machineid"))) {
+        logSqlError("Indexdb::liveMachineIds", query);
+        return false;
+    }
+    while (query.next())
+        out->append(query.value(0).toString());
+    return true;
+}
+
+bool Indexdb::liveCheckTimeRange(QDateTime* oldest, QDateTime* newest)
+{
+    *oldest = QDateTime();
+    *newest = QDateTime();
+    QSqlQuery query(m_sqlDatabase);
+    // Older files hold ISO check times ("2024-05-09T08:00:00.000"): compare them in one form.
+    const QString stored = QStringLiteral("substr(replace(chkdatetime, 'T', ' '), 1, 19)");
+    if (!query.exec(QStringLiteral("select min(%1), max(%1) from PanelChkResult where state = 1 and status=1 "
+                                   "and ifnull(chkdatetime, '') <> ''").arg(stored))
+        || !query.next()) {
+        logSqlError("Indexdb::liveCheckTimeRange", query);
+        return false;
+    }
+    const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    *oldest = QDateTime::fromString(query.value(0).toString(), format);
+    *newest = QDateTime::fromString(query.value(1).toString(), format);
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSqlDatabase>
 #include <QVariant>
+#include <QStringList>
 #include <QVector>
 
 // Result store: tables PanelChkResult and PanelQcResult of the main database (default
@@ -72,6 +73,11 @@ public:
     bool setQcShow(const QList<int>& ids, int show);
     // Updates every stored field of QC result r.id.
     bool updateQcResult(const PanelQcResult& r);
+
+    // Machine ids of the live sample results, sorted.
+    bool liveMachineIds(QStringList* out);
+    // Check times of the oldest and newest live sample result; both null when there is none.
+    bool liveCheckTimeRange(QDateTime* oldest, QDateTime* newest);
 
     // What reading a result derived from its stored texts (defined in the source file).
     struct DerivedRow;

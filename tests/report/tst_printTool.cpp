@@ -292,9 +292,20 @@ private slots:
         tool.m_printer->setOutputFormat(QPrinter::PdfFormat);
         tool.m_printer->setOutputFileName(file);
         tool.m_body = pagedBody(2);
-        tool.printDirect();
+        QVERIFY(tool.printDirect());
         QCOMPARE(pdfPages(file), 2);
         QVERIFY(pdfText(file).contains("2 / 2"));
+    }
+
+    // With no printer to print on (the default one named here does not exist), printing says so.
+    void printDirectWithoutPrinterFails()
+    {
+        qputenv("PRINTER", "chemdesk-no-such-printer");
+        qputenv("LPDEST", "chemdesk-no-such-printer");
+        printTool tool(0);
+        tool.m_body = pagedBody(1);
+        QVERIFY(!tool.printDirect());
+        QVERIFY(!tool.printDocument(nullptr));
     }
 
     void previewInWidget()
