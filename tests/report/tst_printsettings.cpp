@@ -129,7 +129,10 @@ private slots:
         t.optEnable = 6;
         QVERIFY(!PrintSettings::writeTest(t));
         QVERIFY(!PrintSettings::writeQc(QcPrintOptions()));
+        // What was not written is not read back either, in this process or from the file.
         QCOMPARE(PrintSettings::readTest().optEnable, 0);
+        QCOMPARE(keys().value("systemCfg/optEnable"), QString("0"));
+        QVERIFY(!keys().contains("systemCfg/QcPaper"));
     }
 
     void startupDefaults()
