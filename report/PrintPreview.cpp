@@ -78,7 +78,8 @@ void PrintPreview::loadSettings()
     updatePrintReportData(o.chart, o.paper, m_optEnable);
     initButtonGroups(o.chart, o.paper);
 
-    ui->frame_set->setFixedWidth(300);
+    // At least 300 px; wider only where a translation needs it.
+    ui->frame_set->setMinimumWidth(300);
     if (!ui->frame_set_sub->layout()) {
         auto* box = new QVBoxLayout(ui->frame_set_sub);
         box->setContentsMargins(0, 0, 0, 0);
@@ -89,6 +90,7 @@ void PrintPreview::loadSettings()
     }
 
     auto* grid = new QGridLayout(ui->groupBox_select_opt);
+    grid->setHorizontalSpacing(4);
     for (int n = 1; n <= kOptionCount; ++n) {
         auto* box = new QCheckBox(QStringLiteral("%1)").arg(n), ui->groupBox_select_opt);
         box->setObjectName(QStringLiteral("checkBox_opt_%1").arg(n));
