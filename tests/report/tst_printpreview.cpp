@@ -1,5 +1,6 @@
 #include "MessageBoxCloser.h"
 #include "PrintPreview.h"
+#include "PrintTemplateSample.h"
 #include "ReadOnlyFile.h"
 #include "ReportAssembly.h"
 #include "SystemSettings.h"
@@ -12,7 +13,9 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QImage>
+#include <QPageLayout>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -334,7 +337,7 @@ private slots:
         PrintPreview dlg;
         dlg.show();
         QVERIFY(loaded(dlg));
-        for (int i = 0; i < 15; ++i) {
+        for (int i = 0; i < 4; ++i) {
             child<QPushButton>(dlg, "pushButton_2")->click();
             child<QRadioButton>(dlg, i % 2 ? "radioButton_2" : "radioButton")->click();
             child<QRadioButton>(dlg, i % 2 ? "radioButton_4" : "radioButton_5")->click();
@@ -365,6 +368,47 @@ private slots:
         child<QPushButton>(dlg, "pushButton_2")->click();
         QCOMPARE(previewWidgets(dlg), 1);
         dlg.grab();
+    }
+
+    void sampleFileRows()
+    {
+        TempWorkDir dir;
+        QVector<ReportItem> rows;
+        QVERIFY(PrintTemplateSample::load(&rows));   // built-in copy
+        QCOMPARE(rows.size(), 18);
+        QCOMPARE(rows.at(16).code, QStringLiteral("A/G"));
+        QCOMPARE(rows.at(16).rangeText, QStringLiteral("-"));
+        QCOMPARE(rows.at(16).low, 0.0);
+        QCOMPARE(rows.at(11).rangeText, QStringLiteral("0.00-2.10"));
+        QCOMPARE(rows.at(0).value, 46.0);
+
+        QFile f("printSetTemplate.json");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(R"({"result": [3, "x", {"chemistry": "ALT", "result": 12, "up": "50"}, {"chemistry": "<b>Z</b>", "result": "7.5", "unit": "U/L", "down": "1", "up": "9"}]})");
+        f.close();
+        QVERIFY(PrintTemplateSample::load(&rows));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).resultText, QString());   // a number is not a text
+        QCOMPARE(rows.at(0).value, 0.0);
+        QCOMPARE(rows.at(0).rangeText, QStringLiteral("-50"));
+        QCOMPARE(rows.at(1).value, 7.5);
+
+        // Shown escaped in the preview, and the page follows the paper choice.
+        PrintPreview dlg;
+        dlg.show();
+        QVERIFY(loaded(dlg));
+        QVERIFY(previewHtml(dlg).contains(QStringLiteral("&lt;b&gt;Z&lt;/b&gt;")));
+        QCOMPARE(dlg.previewPage()->previewTool->m_printer->pageLayout().orientation(), QPageLayout::Portrait);
+        child<QRadioButton>(dlg, "radioButton_4")->click();
+        QCOMPARE(dlg.previewPage()->paperMode, 1);
+        QCOMPARE(dlg.previewPage()->previewTool->m_printer->pageLayout().orientation(), QPageLayout::Landscape);
+
+        f.setFileName("printSetTemplate.json");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("{}");
+        f.close();
+        QVERIFY(PrintTemplateSample::load(&rows));
+        QVERIFY(rows.isEmpty());
     }
 
     void reportFollowsTheDialog()
