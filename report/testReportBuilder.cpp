@@ -57,10 +57,8 @@ QString nowText()
 
 } // namespace
 
-// The nine patient and sample fields of the heading (options 5 to 13); prepare turns each value
-// into what the output takes (escaped for HTML, as is for the workbook).
 QVector<HtmlCell> testReportCells::headingFields(const ReportPatientInfo& p, const QString& ageText,
-                                QString (*prepare)(const QString&))
+                                                QString (*prepare)(const QString&))
 {
     return {
         HtmlCell(5, QCoreApplication::translate("T", "科室：") + prepare(p.division)),
@@ -75,7 +73,6 @@ QVector<HtmlCell> testReportCells::headingFields(const ReportPatientInfo& p, con
     };
 }
 
-// The people and times below the results (options 15 to 20).
 QVector<HtmlCell> testReportCells::peopleCells(const ReportPatientInfo& p, QString (*prepare)(const QString&))
 {
     return {

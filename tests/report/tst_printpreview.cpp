@@ -479,6 +479,13 @@ private slots:
             QVERIFY(loaded(dlg));
             QTest::qWait(200);
             QVERIFY(dlg.grab().save(QStringLiteral("%1/printpreview_%2.png").arg(out, language)));
+            // With a logo, arrows and A5 landscape.
+            QVERIFY(QImage(":/images/logo.png").save("chosen.png"));
+            QVERIFY(dlg.uploadLogo("chosen.png"));
+            child<QRadioButton>(dlg, "radioButton_2")->click();
+            child<QRadioButton>(dlg, "radioButton_4")->click();
+            QTest::qWait(200);
+            QVERIFY(dlg.grab().save(QStringLiteral("%1/printpreview_%2_a5.png").arg(out, language)));
             setLanguage("Chinese");
         }
     }
