@@ -8,6 +8,7 @@
 #include "Patientfind.h"
 #include "PcComData.h"
 #include "ResultListModel.h"
+#include "PrintSettings.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
@@ -29,15 +30,6 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QUrl>
-
-namespace {
-const char* kItalianStatement =
-    "Si ricorda che questa analisi di prima istanza non può sostituirsi alla diagnosi clinica del "
-    "medico. Se qualsiasi risultato è dubbio, inferiore o superiore ai range di misurazione o ai "
-    "valori attesi, non apportare modifiche al proprio piano terapeutico o prendere decisioni "
-    "cliniche senza prima aver consultato un medico.";
-const int kDefaultOptEnable = 20975644;
-}
 
 Index::Index(QWidget* parent)
     : QMainWindow(parent)
@@ -238,17 +230,7 @@ void Index::migrateLegacyAccount()
 
 void Index::writePrintDefaults()
 {
-    QSettings settings(QStringLiteral("./saveFile/printsetting.ini"), QSettings::IniFormat);
-    settings.setIniCodec("UTF8");
-    settings.beginGroup(QStringLiteral("/systemCfg"));
-    const bool customDefault = settings.value(QStringLiteral("customDefault"), true).toBool();
-    if (customDefault && getLanguage() == QLatin1String("Italian")) {
-        settings.setValue(QStringLiteral("customText"), QString::fromUtf8(kItalianStatement));
-        settings.setValue(QStringLiteral("customDefault"), false);
-    }
-    if (settings.value(QStringLiteral("optEnable"), -1).toInt() == -1)
-        settings.setValue(QStringLiteral("optEnable"), kDefaultOptEnable);
-    settings.endGroup();
+    PrintSettings::applyStartupDefaults(getLanguage());
 }
 
 // Plain HTTP GET of the update description from the domestic cloud server.

@@ -4,6 +4,7 @@
 
 #include "Historyrecord.h"
 #include "Patientfind.h"
+#include "PrintPreview.h"
 #include "RecycleBin.h"
 #include "dlgQcQuery.h"
 #include "wgtQcReport.h"
@@ -180,7 +181,8 @@ void Index::translateglobal()
 
 void Index::slot_printpreviewUI()
 {
-    // The print-settings dialog comes with the print settings.
+    PrintPreview dialog(this);
+    dialog.exec();
 }
 
 // The report recycle list on the results tab, the QC recycle bin on the QC tab.

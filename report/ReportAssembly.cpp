@@ -1,6 +1,7 @@
 #include "ReportAssembly.h"
 
 #include "PanelChkRecord.h"
+#include "PrintSettings.h"
 #include "ResultDetail.h"
 #include "SystemSettings.h"
 #include "Translateword.h"
@@ -10,19 +11,6 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
-#include <QSettings>
-
-namespace {
-
-int intValue(const QSettings& s, const QString& key, int fallback)
-{
-    bool ok = false;
-    const QVariant v = s.value(key, fallback);
-    const int n = v.toInt(&ok);
-    return ok ? n : 0;
-}
-
-} // namespace
 
 int ReportAssembly::unitMode()
 {
@@ -41,23 +29,14 @@ QVector<double> ReportAssembly::storedQcLimits(const QString& code)
 
 void ReportAssembly::applySettings(chkReportPage& page)
 {
-    QSettings s(QStringLiteral("./saveFile/printsetting.ini"), QSettings::IniFormat);
-    s.setIniCodec("UTF8");
-    s.beginGroup(QStringLiteral("systemCfg"));
-    const int hint = intValue(s, QStringLiteral("getModeSelect"), 0);
-    const int paper = intValue(s, QStringLiteral("getModeSelect1"), 0);
-    const int mask = intValue(s, QStringLiteral("optEnable"), 0);
-    const int font = intValue(s, QStringLiteral("fontsize"), 12);
-    const QString custom = s.value(QStringLiteral("customText")).toString();
-    s.endGroup();
-
-    page.optionMask = mask;
+    const TestPrintOptions o = PrintSettings::readTest();
+    page.optionMask = o.optEnable;
     page.language = getLanguage();
-    page.paperMode = paper;
-    page.chartMode = hint == 0;
-    page.printClinical = paper == 3;
-    page.fontSize = font;
-    page.patientInfo.customText = custom;
+    page.paperMode = o.paper;
+    page.chartMode = o.chart == 0;
+    page.printClinical = o.paper == 3;
+    page.fontSize = o.fontSize;
+    page.patientInfo.customText = o.customText;
 }
 
 QSet<QString> ReportAssembly::tickedFor(const QString& resultId, const QString& detailResultId,
