@@ -16,7 +16,9 @@
 #include "Speciesdb.h"
 #include "UserEntry.h"
 #include "Userdb.h"
+#include "AnalyzerConversation.h"
 #include "MysqlDatadb.h"
+#include "PortChoice.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -222,11 +224,12 @@ public:
     dlgLogin* m_login = nullptr;
 
 private:
-    // Serial conversation helpers (IndexSerial.cpp).
-    void closeLink();
-    void sendCommand(const QByteArray& payload, int watchdogMs);
-    void requestMissingResults();
-    bool storeAnalyzerRecord(const QJsonObject& data);
+    // Serial conversation (IndexSerial.cpp): the window's side of AnalyzerConversation.
+    void setUpSerial();
+    void closeLink(bool keepMachineId);
+    void syncSerialState();
+    void onSerialEnded(AnalyzerConversation::EndReason reason);
+    void onResultStored();
     // Result list helpers (IndexList.cpp).
     void fillTable(const QVector<PanelChkRecord>& records);
     QList<int> chosenResultIds() const;
@@ -241,7 +244,6 @@ private:
     void exportCurrentReport(const QString& filter, bool excel);
 
     QMenu* m_dataMenu = nullptr;
-    // Requests of missing results sent again after a reply went astray, this transfer.
-    int m_queryRetries = 0;
-    bool m_queryInFlight = false;
+    AnalyzerConversation* m_conversation = nullptr;
+    PortChoice m_portChoice;
 };
