@@ -160,4 +160,6 @@ void Index::slotUpdateComItem(QStringList ports)
     box->clear();
     box->addItems(r.ports);
     box->setCurrentIndex(r.current);
+    // As wide as the longest name (a full bar would squeeze it below that).
+    box->setMinimumWidth(qBound(110, box->sizeHint().width(), box->maximumWidth()));
 }
