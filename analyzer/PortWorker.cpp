@@ -81,8 +81,8 @@ void PortWorker::shutdown()
 void PortWorker::closePort()
 {
     m_timer->stop();
+    m_open = false; // before closing: an error the closing raises is no news
     m_port->close();
-    m_open = false;
     m_inUse = false;
 }
 
