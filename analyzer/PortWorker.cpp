@@ -81,8 +81,10 @@ void PortWorker::shutdown()
 void PortWorker::closePort()
 {
     m_timer->stop();
-    m_open = false; // before closing: an error the closing raises is no news
+    m_closing = true; // an error the closing itself raises is no news
     m_port->close();
+    m_closing = false;
+    m_open = false;
     m_inUse = false;
 }
 
@@ -134,7 +136,7 @@ void PortWorker::onError(QSerialPort::SerialPortError error)
 {
     if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
         return;
-    if (!m_open.load())
+    if (!m_open.load() || m_closing)
         return;
     fail(m_port->errorString());
 }

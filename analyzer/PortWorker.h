@@ -52,6 +52,7 @@ private:
     QTimer* m_timer;
     FrameCodec m_codec;
     std::atomic<bool> m_open{false};
+    bool m_closing = false;
     std::atomic<bool> m_inUse{false};
     std::atomic<bool> m_stopRequested{true};
 };
