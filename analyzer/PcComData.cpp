@@ -21,8 +21,13 @@ PcComData::PcComData(QObject* parent) : QObject(parent)
 {
     m_ioThread = new QThread;
     m_ioThread->setObjectName(QStringLiteral("PcComData reader"));
-    m_worker = new PortWorker(this);
+    m_worker = new PortWorker;
     m_worker->moveToThread(m_ioThread);
+    // Re-emitted on the reading thread, so that they reach the receivers' threads queued.
+    connect(m_worker, &PortWorker::machineIdReceived, this, &PcComData::sendmachineid, Qt::DirectConnection);
+    connect(m_worker, &PortWorker::resultSizeReceived, this, &PcComData::sendresultSize, Qt::DirectConnection);
+    connect(m_worker, &PortWorker::recordReceived, this, &PcComData::sendresultQuery, Qt::DirectConnection);
+    connect(m_worker, &PortWorker::portFailed, this, &PcComData::signal_portError, Qt::DirectConnection);
     m_ioThread->start();
 }
 
@@ -63,12 +68,12 @@ void PcComData::shutdownThreads()
 bool PcComData::openPort(ComPortSettings& settings)
 {
     QMutexLocker lock(&m_mutex);
-    m_portInUse = true;
+    m_worker->setInUse(true);
     bool ok = false;
     if (m_ioThread->isRunning())
         onIoThread(m_worker, m_ioThread, [&] { ok = m_worker->open(settings); }, true);
     if (!ok)
-        m_portInUse = false;
+        m_worker->setInUse(false);
     return ok;
 }
 
@@ -88,14 +93,14 @@ void PcComData::clearRemainData()
 void PcComData::startComm()
 {
     qDebug() << "开始PC通讯";
-    m_stopComm = false;
+    m_worker->setStopRequested(false);
     onIoThread(m_worker, m_ioThread, [this] { m_worker->startReading(); }, false);
 }
 
 void PcComData::stopComm()
 {
     qDebug() << "结束PC通讯";
-    m_stopComm = true;
+    m_worker->setStopRequested(true);
     // The reading thread closes the port at its next pass; a port that was opened but never
     // read from would otherwise stay open (and the scanner paused) for good.
     onIoThread(m_worker, m_ioThread, [this] { m_worker->stopIfIdle(); }, false);
@@ -104,6 +109,11 @@ void PcComData::stopComm()
 bool PcComData::isPortOpen() const
 {
     return m_worker->isOpen();
+}
+
+bool PcComData::isPortInUse() const
+{
+    return m_worker->isInUse();
 }
 
 void PcComData::startScanPort()
@@ -139,9 +149,9 @@ void PcComData::scanLoop()
                 return;
             }
         }
-        if (!m_portInUse.load()) {
+        if (!m_worker->isInUse()) {
             QMutexLocker lock(&m_mutex);
-            if (!m_portInUse.load()) {
+            if (!m_worker->isInUse()) {
                 const QStringList ports = PortScanner::openablePorts();
                 emit slgnalUpdateComItem(ports);
             }

@@ -34,7 +34,7 @@ public:
 
     // State as the link sees it (for the owner's checks and tests).
     bool isPortOpen() const;
-    bool isPortInUse() const { return m_portInUse.load(); }
+    bool isPortInUse() const;
     bool isScanning() const { return m_scanRunning.load(); }
 
     static constexpr int ReadIntervalMs = 250;
@@ -46,6 +46,9 @@ signals:
     void sendresultSize(int size);
     void sendresultQuery(QJsonObject record);
     void slgnalUpdateComItem(QStringList ports);
+    // The open port went wrong (the line hung up, a read or write failed) and is closed now;
+    // not emitted for a port closed by stopComm.
+    void signal_portError(QString reason);
 
 private:
     explicit PcComData(QObject* parent = nullptr);
@@ -54,14 +57,11 @@ private:
     void shutdownThreads();
     static void shutdownAtExit();
 
-    friend class PortWorker;
     QThread* m_ioThread = nullptr;
     PortWorker* m_worker = nullptr;
     QThread* m_scanThread = nullptr;
 
-    QMutex m_mutex;                       // port opening vs. port scanner
-    std::atomic<bool> m_portInUse{false}; // the scanner pauses while set
-    std::atomic<bool> m_stopComm{true};   // reading thread closes the port at its next pass
+    QMutex m_mutex; // port opening vs. port scanner
     std::atomic<bool> m_stopScan{false};
     std::atomic<bool> m_scanRunning{false};
     QMutex m_scanStateMutex; // scanner start/stop and its one-second pause

@@ -22,12 +22,8 @@ bool PortScanner::canOpen(const QString& nameOrPath)
 
 QStringList PortScanner::openablePorts()
 {
+    // The simulator's lines first: on a machine that has them they are what one connects to.
     QStringList names;
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : infos) {
-        if (canOpen(info.systemLocation()))
-            names << info.portName();
-    }
     QDir dir(QString::fromLatin1(SimLinkDir));
     const QFileInfoList links = dir.entryInfoList({QString::fromLatin1(SimLinkPrefix) + QLatin1Char('*')},
                                                   QDir::System | QDir::Files | QDir::Hidden, QDir::Name);
@@ -36,6 +32,11 @@ QStringList PortScanner::openablePorts()
             continue;
         if (canOpen(fi.absoluteFilePath()))
             names << fi.absoluteFilePath();
+    }
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos) {
+        if (canOpen(info.systemLocation()))
+            names << info.portName();
     }
     return names;
 }

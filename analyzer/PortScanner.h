@@ -1,8 +1,8 @@
 #pragma once
 #include <QStringList>
 
-// Lists the serial ports that can be opened: the system's serial ports plus the analyzer
-// simulator's pseudo-terminals, which appear as symbolic links /tmp/ttyCDSIM<k>.
+// Lists the serial ports that can be opened: the analyzer simulator's pseudo-terminals, which
+// appear as symbolic links /tmp/ttyCDSIM<k>, then the system's serial ports.
 class PortScanner
 {
 public:

@@ -6,8 +6,7 @@
 #include <QDebug>
 #include <QTimer>
 
-PortWorker::PortWorker(PcComData* link)
-    : m_link(link), m_port(new QSerialPort(this)), m_timer(new QTimer(this))
+PortWorker::PortWorker() : m_port(new QSerialPort(this)), m_timer(new QTimer(this))
 {
     m_timer->setInterval(PcComData::ReadIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &PortWorker::readPass);
@@ -42,7 +41,7 @@ bool PortWorker::open(const ComPortSettings& settings)
     m_open = true;
     // openPort marked the port in use before this ran; a pass that closed the previous port in
     // between (stopComm, then a quick reconnect) has marked it free again.
-    m_link->m_portInUse = true;
+    m_inUse = true;
     return true;
 }
 
@@ -58,7 +57,7 @@ void PortWorker::startReading()
 {
     if (!m_port->isOpen()) {
         qDebug() << "串口未打开, 读线程不启动";
-        m_link->m_portInUse = false;
+        m_inUse = false;
         return;
     }
     m_timer->start();
@@ -66,7 +65,7 @@ void PortWorker::startReading()
 
 void PortWorker::stopIfIdle()
 {
-    if (m_timer->isActive() || !m_port->isOpen() || !m_link->m_stopComm.load())
+    if (m_timer->isActive() || !m_port->isOpen() || !m_stopRequested.load())
         return;
     qDebug() << "串口关闭" << m_port->portName();
     closePort();
@@ -82,20 +81,22 @@ void PortWorker::shutdown()
 void PortWorker::closePort()
 {
     m_timer->stop();
+    m_closing = true; // an error the closing itself raises is no news
     m_port->close();
+    m_closing = false;
     m_open = false;
-    m_link->m_portInUse = false;
+    m_inUse = false;
 }
 
 void PortWorker::readPass()
 {
-    if (m_link->m_stopComm.load()) {
+    if (m_stopRequested.load()) {
         qDebug() << "串口关闭" << m_port->portName();
         closePort();
         return;
     }
     if (!m_port->isOpen()) {
-        closePort();
+        fail(QStringLiteral("port closed"));
         return;
     }
     const QByteArray bytes = m_port->readAll();
@@ -114,13 +115,13 @@ void PortWorker::dispatch(const QByteArray& payload)
     const AnalyzerReply r = AnalyzerReply::parse(payload);
     switch (r.kind) {
     case AnalyzerReply::MachineId:
-        emit m_link->sendmachineid(r.machineId);
+        emit machineIdReceived(r.machineId);
         break;
     case AnalyzerReply::ResultSize:
-        emit m_link->sendresultSize(r.resultSize);
+        emit resultSizeReceived(r.resultSize);
         break;
     case AnalyzerReply::ResultQuery:
-        emit m_link->sendresultQuery(r.record);
+        emit recordReceived(r.record);
         break;
     case AnalyzerReply::Unknown:
         qDebug() << "未知指令:" << r.cmd;
@@ -133,10 +134,19 @@ void PortWorker::dispatch(const QByteArray& payload)
 
 void PortWorker::onError(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
         return;
-    if (!m_port->isOpen())
+    if (!m_open.load() || m_closing)
         return;
-    qDebug() << "串口异常, 关闭串口:" << m_port->portName() << m_port->errorString();
+    fail(m_port->errorString());
+}
+
+// Closes a port that went wrong; reported unless the port was being closed anyway.
+void PortWorker::fail(const QString& reason)
+{
+    const bool expected = m_stopRequested.load();
+    qDebug() << "串口异常, 关闭串口:" << m_port->portName() << reason;
     closePort();
+    if (!expected)
+        emit portFailed(reason);
 }

@@ -28,7 +28,6 @@
 #include <QNetworkRequest>
 #include <QSettings>
 #include <QStyledItemDelegate>
-#include <QTimer>
 #include <QUrl>
 
 Index::Index(QWidget* parent)
@@ -96,17 +95,8 @@ Index::Index(QWidget* parent)
     m_patientfind = new Patientfind(this);
     connect(m_patientfind, SIGNAL(sendresult(QueryFilter)), this, SLOT(receiveresult(QueryFilter)));
 
-    PcComData* link = PcComData::getInstance();
-    connect(link, SIGNAL(sendmachineid(QString)), this, SLOT(receivemachineid(QString)));
-    connect(link, SIGNAL(sendresultSize(int)), this, SLOT(receiveresultSize(int)));
-    connect(link, SIGNAL(sendresultQuery(QJsonObject)), this, SLOT(receiveresultQuery(QJsonObject)));
-    connect(link, &PcComData::slgnalUpdateComItem, this, &Index::slotUpdateComItem);
-    link->startScanPort();
-
-    m_cmdTimer = new QTimer(this);
-    m_resultSizeTimer = new QTimer(this);
-    connect(m_cmdTimer, SIGNAL(timeout()), this, SLOT(CmdHandleTimeout()));
-    connect(m_resultSizeTimer, SIGNAL(timeout()), this, SLOT(ResultSizeHandleTimeout()));
+    // The analyzer link, the conversation with its timers and the port scanner.
+    setUpSerial();
 
     ui->tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -16,7 +16,9 @@
 #include "Speciesdb.h"
 #include "UserEntry.h"
 #include "Userdb.h"
+#include "AnalyzerConversation.h"
 #include "MysqlDatadb.h"
+#include "PortChoice.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -234,11 +236,12 @@ public:
     dlgLogin* m_login = nullptr;
 
 private:
-    // Serial conversation helpers (IndexSerial.cpp).
-    void closeLink();
-    void sendCommand(const QByteArray& payload, int watchdogMs);
-    void requestMissingResults();
-    bool storeAnalyzerRecord(const QJsonObject& data);
+    // Serial conversation (IndexSerial.cpp): the window's side of AnalyzerConversation.
+    void setUpSerial();
+    void closeLink(bool keepMachineId);
+    void syncSerialState();
+    void onSerialEnded(AnalyzerConversation::EndReason reason);
+    void onResultStored();
     // Result list helpers (IndexList.cpp).
     void changeList(const std::function<void()>& change);
     void setListHeaders();
@@ -264,7 +267,6 @@ private:
 
     QMenu* m_dataMenu = nullptr;
     ResultListModel* m_resultModel = nullptr;
-    // Requests of missing results sent again after a reply went astray, this transfer.
-    int m_queryRetries = 0;
-    bool m_queryInFlight = false;
+    AnalyzerConversation* m_conversation = nullptr;
+    PortChoice m_portChoice;
 };

@@ -21,6 +21,7 @@ public:
     bool start(const QStringList& args);
     void stop();
     QString port() const { return m_port; }
+    qint64 processId() const { return m_process.processId(); }
     // Result numbers of every record reply the simulator sent (its log, read so far).
     QList<int> servedRowids();
     // Lines of the simulator's log read so far.

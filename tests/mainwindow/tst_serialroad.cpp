@@ -5,11 +5,18 @@
 #include "TestSupport.h"
 #include "ui_Index.h"
 
+#include <QAbstractItemView>
+#include <QStyleOptionComboBox>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
 
 namespace {
 const QString kMachine = QStringLiteral("CDSIM0001");
@@ -32,6 +39,35 @@ void speedUp(Index& w)
 bool waitStored(int n, int timeoutMs = 20000)
 {
     return QTest::qWaitFor([&] { return storedCount(kMachine) >= n; }, timeoutMs);
+}
+
+const QString kDisconnected = QStringLiteral("串口已断开连接,请重新连接！");
+const QString kNoAnalyzer = QStringLiteral("所选串口上没有分析仪应答，请检查分析仪和串口后重新连接！");
+
+// The port scanner fills the port list by itself; tests that feed the list stop it first.
+void stopScanner()
+{
+    PcComData::getInstance()->stopScanPort();
+    (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isScanning(); }, 5000);
+    QCoreApplication::sendPostedEvents();
+}
+
+// Whether the box shows this entry whole in its text field.
+bool textFits(QComboBox* box, const QString& text)
+{
+    QStyleOptionComboBox opt;
+    opt.initFrom(box);
+    opt.currentText = text;
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+    return field.width() >= box->fontMetrics().horizontalAdvance(text);
+}
+
+QStringList items(QComboBox* box)
+{
+    QStringList l;
+    for (int i = 0; i < box->count(); ++i)
+        l << box->itemText(i);
+    return l;
 }
 
 void disconnectFrom(Index& w)
@@ -251,6 +287,258 @@ private slots:
         w.receiveresultQuery(record);
         QCOMPARE(storedCount(QStringLiteral("LATE01")), 0);
         QCOMPARE(storedCount(QString()), 0);
+    }
+
+    // An analyzer that falls silent while only polled: the warning within the reply time-out
+    // plus one poll, the link closed; a reconnect fetches what was added meanwhile, once each.
+    void silentAnalyzerWhilePollingWarns()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        SimProcess sim;
+        QVERIFY(sim.start({"--count", "4", "--seed", "6", "--write", dir.file("s.json")}));
+        Index w;
+        speedUp(w);
+        connectTo(w, sim.port());
+        QVERIFY(waitStored(4));
+        QTRY_VERIFY_WITH_TIMEOUT(w.m_resultSizeTimer->isActive(), 3000);
+        QCOMPARE(storedRows(), expectedRows(readJsonArray(dir.file("s.json"))));
+
+        ::kill(pid_t(sim.processId()), SIGUSR2); // silent from now on
+        QElapsedTimer t;
+        t.start();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 10000);
+        QVERIFY2(t.elapsed() <= w.m_replyInterval + w.m_resultSizeInterval + 800, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(boxes.texts.first().contains(kDisconnected));
+        QVERIFY(!w.m_isPortOpen);
+        QCOMPARE(w.form()->okButton->text(), QStringLiteral("重新连接"));
+        QVERIFY(!w.form()->dataButton->isHidden());
+        QVERIFY(!w.m_cmdTimer->isActive() && !w.m_resultSizeTimer->isActive());
+        QCOMPARE(w.m_machineId, kMachine);
+        QVERIFY(QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000));
+
+        // Three more results, and it answers again.
+        for (int n = 5; n <= 7; ++n) { // one at a time: signals of one kind do not queue
+            ::kill(pid_t(sim.processId()), SIGUSR1);
+            QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(QStringLiteral("now %1 results").arg(n)), 3000);
+        }
+        ::kill(pid_t(sim.processId()), SIGUSR2);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(QStringLiteral("answering again")), 3000);
+        connectTo(w, sim.port());
+        QVERIFY(waitStored(7));
+        QTRY_VERIFY_WITH_TIMEOUT(w.m_resultSizeTimer->isActive(), 3000);
+        QCOMPARE(sim.servedRowids(), range(1, 7));
+        const QStringList rows = storedRows();
+        QCOMPARE(rows.size(), 7);
+        QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), 7);
+        QCOMPARE(boxes.texts.size(), 1);
+        disconnectFrom(w);
+    }
+
+    // A machine id with a quote, a backslash and CJK text: every result is fetched under it.
+    void machineIdWithQuoteBackslashAndCjk()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        const QString id = QStringLiteral("QV\"7\\x\\\"生化仪-甲");
+        SimProcess sim;
+        QVERIFY(sim.start({"--count", "8", "--seed", "7", "--machine-id", id, "--write", dir.file("s.json")}));
+        Index w;
+        speedUp(w);
+        connectTo(w, sim.port());
+        QVERIFY(QTest::qWaitFor([&] { return storedCount(id) >= 8; }, 20000));
+        QCOMPARE(w.m_machineId, id);
+        QCOMPARE(storedRows(), expectedRows(readJsonArray(dir.file("s.json"))));
+        QCOMPARE(sim.servedRowids(), range(1, 8));
+        QVERIFY(sim.log().filter(QStringLiteral("not my machine id")).isEmpty());
+        QVERIFY(boxes.texts.isEmpty());
+        disconnectFrom(w);
+    }
+
+    // The line hangs up in the middle of a transfer: the warning at once (the watchdog would
+    // take 20 s here), the button shows the closed link; a reconnect goes on from there.
+    void hangUpMidTransferWarnsAtOnce()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        SimProcess sim;
+        QVERIFY(sim.start({"--count", "6", "--seed", "9", "--write", dir.file("s.json"), "--hangup", "rowid=3"}));
+        Index w;
+        speedUp(w);
+        w.m_replyInterval = 20000;
+        connectTo(w, sim.port());
+        QVERIFY(waitStored(2));
+        QElapsedTimer t;
+        t.start();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 10000);
+        QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(boxes.texts.first().contains(kDisconnected));
+        QVERIFY(!w.m_isPortOpen);
+        QCOMPARE(w.form()->okButton->text(), QStringLiteral("重新连接"));
+        QVERIFY(!w.form()->dataButton->isHidden());
+        QVERIFY(!w.m_cmdTimer->isActive() && !w.m_resultSizeTimer->isActive());
+        QCOMPARE(storedCount(kMachine), 2);
+        QVERIFY(QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000));
+
+        // The analyzer's line comes back behind the same name.
+        QVERIFY(QTest::qWaitFor([&] { return sim.log().filter(QStringLiteral("line open again")).size() == 1; }, 10000));
+        connectTo(w, sim.port());
+        QVERIFY(waitStored(6));
+        QTRY_VERIFY_WITH_TIMEOUT(w.m_resultSizeTimer->isActive(), 3000);
+        QCOMPARE(sim.servedRowids(), QList<int>({1, 2, 3, 4, 5, 6}));
+        QCOMPARE(storedRows(), expectedRows(readJsonArray(dir.file("s.json"))));
+        QCOMPARE(boxes.texts.size(), 1);
+        disconnectFrom(w);
+    }
+
+    // A port where no analyzer answers says so, rather than that the link broke.
+    void noAnalyzerOnThePortSaysSo()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        SimProcess sim;
+        QVERIFY(sim.start({"--count", "2", "--drop", "ReMachineID"}));
+        Index w;
+        connectTo(w, sim.port());
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+        QVERIFY2(boxes.texts.first().contains(kNoAnalyzer), qPrintable(boxes.texts.first()));
+        QVERIFY(!boxes.texts.first().contains(kDisconnected));
+        QVERIFY(!w.m_isPortOpen);
+        QVERIFY(!w.form()->dataButton->isHidden());
+        QVERIFY(w.m_machineId.isEmpty());
+    }
+
+    // A port that does not open: the user is told, and the link stays closed.
+    void portThatDoesNotOpenIsReported()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        Index w;
+        connectTo(w, dir.file("ttyNONE"));
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains(QStringLiteral("串口打开失败")));
+        QVERIFY(!w.m_isPortOpen);
+        QCOMPARE(w.form()->okButton->text(), QStringLiteral("串口连接"));
+        QVERIFY(!PcComData::getInstance()->isPortInUse());
+    }
+
+    // Scans that bring the same ports leave the list alone: entries, selection and the
+    // highlight of an open list; the chosen port is selected again when it comes back.
+    void portListKeepsEntriesAndSelection()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        stopScanner();
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1411, 825);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QComboBox* box = w.form()->cmbPortName;
+        const QStringList ports{"/tmp/ttyCDSIM0", "ttyS0", "ttyUSB0"};
+        box->clear();
+        w.slotUpdateComItem(ports);
+        QCOMPARE(items(box), ports);
+        QCOMPARE(box->currentIndex(), 0);
+        // Wide enough for the simulator's name.
+        QTRY_VERIFY2(textFits(box, ports.first()), qPrintable(QString::number(box->width())));
+
+        // The user picks the adapter with the keyboard and opens the list.
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), QStringLiteral("ttyUSB0"));
+        box->showPopup();
+        QTRY_VERIFY(box->view()->isVisible());
+        box->view()->setCurrentIndex(box->model()->index(1, 0));
+        for (int scan = 0; scan < 3; ++scan) {
+            w.slotUpdateComItem(scan == 1 ? QStringList{"ttyUSB0", "/tmp/ttyCDSIM0", "ttyS0"} : ports);
+            QCOMPARE(items(box), ports);
+            QCOMPARE(box->currentText(), QStringLiteral("ttyUSB0"));
+            QVERIFY(box->view()->isVisible());
+            QCOMPARE(box->view()->currentIndex().row(), 1);
+        }
+        box->hidePopup();
+
+        // The adapter is pulled out and plugged in again: chosen again.
+        w.slotUpdateComItem({"/tmp/ttyCDSIM0", "ttyS0"});
+        QCOMPARE(box->currentText(), QStringLiteral("/tmp/ttyCDSIM0"));
+        w.slotUpdateComItem(ports);
+        QCOMPARE(box->currentText(), QStringLiteral("ttyUSB0"));
+    }
+
+    // The scanner lists a running simulator first; its port stays chosen while it restarts.
+    void portListWithTheSimulator()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const QString bin = buildDir() + "/tools/analyzer-sim/analyzer-sim";
+        auto startListed = [&](QProcess& p, const QString& link) {
+            QStringList args{"--count", "1", "--exit-with-parent", "-q"};
+            if (!link.isEmpty())
+                args << "--link" << link;
+            p.start(bin, args);
+            QString port;
+            (void)QTest::qWaitFor([&] {
+                while (p.canReadLine()) {
+                    const QString line = QString::fromLocal8Bit(p.readLine()).trimmed();
+                    if (line.startsWith("port: "))
+                        port = line.mid(6);
+                }
+                return !port.isEmpty();
+            }, 5000);
+            return port;
+        };
+        // The program's own style sheet, which pads the field.
+        QFile qss(QStringLiteral(":/qss/chemdesk.qss"));
+        QVERIFY(qss.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(qss.readAll()));
+        struct Unstyle { ~Unstyle() { qApp->setStyleSheet(QString()); } } unstyle;
+        QProcess sim;
+        const QString port = startListed(sim, QString());
+        QVERIFY(port.startsWith(QStringLiteral("/tmp/ttyCDSIM")));
+        Index w;
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1411, 825);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PcComData::getInstance()->startScanPort();
+        QComboBox* box = w.form()->cmbPortName;
+        QTRY_VERIFY_WITH_TIMEOUT(items(box).contains(port), 5000);
+        QVERIFY(box->itemText(0).startsWith(QStringLiteral("/tmp/ttyCDSIM"))); // no system port first
+        // The user picks it in the open list.
+        box->showPopup();
+        QTRY_VERIFY(box->view()->isVisible());
+        const QModelIndex pick = box->model()->index(box->findText(port), 0);
+        QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, {}, box->view()->visualRect(pick).center());
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->currentText(), port);
+        QTRY_VERIFY2(textFits(box, port), qPrintable(QString::number(box->width())));
+        if (qEnvironmentVariableIsSet("CHEMDESK_SHOT_PORTS")) {
+            box->showPopup();
+            QTest::qWait(200);
+            const QString base = qEnvironmentVariable("CHEMDESK_SHOT_PORTS");
+            w.grab(QRect(0, 0, w.width(), 160)).save(base + "-bar.png");
+            box->view()->window()->grab().save(base + "-list.png");
+            box->hidePopup();
+        }
+
+        // The simulator restarts under the same name: gone from the list, then chosen again.
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(3000));
+        QTRY_VERIFY_WITH_TIMEOUT(!items(box).contains(port), 5000);
+        QProcess again;
+        QCOMPARE(startListed(again, port), port);
+        QTRY_VERIFY_WITH_TIMEOUT(items(box).contains(port), 5000);
+        QCOMPARE(box->currentText(), port);
+        stopScanner();
+        again.terminate();
+        again.waitForFinished(3000);
     }
 
     // Connect with no port listed: the warning, but the serial mode and its database are set.

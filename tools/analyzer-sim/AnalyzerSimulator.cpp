@@ -105,14 +105,32 @@ void AnalyzerSimulator::addGenerated(int n)
     log(QStringLiteral("now %1 results").arg(totalLocked()));
 }
 
+void AnalyzerSimulator::setSilent(bool silent)
+{
+    QMutexLocker lock(&m_mutex);
+    m_silent = silent;
+    log(silent ? QStringLiteral("silent: no more answers") : QStringLiteral("answering again"));
+}
+
+bool AnalyzerSimulator::isSilent()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_silent;
+}
+
 QVector<SimAction> AnalyzerSimulator::receive(const QByteArray& bytes)
 {
     QMutexLocker lock(&m_mutex);
     QVector<SimAction> out;
     m_decoder.feed(bytes);
     QByteArray payload;
-    while (m_decoder.takeFrame(&payload))
+    while (m_decoder.takeFrame(&payload)) {
+        if (m_silent) {
+            log(QStringLiteral("<- %1 (silent; no answer)").arg(QString::fromUtf8(payload.left(80))));
+            continue;
+        }
         out += handle(payload);
+    }
     return out;
 }
 

@@ -44,6 +44,9 @@ public:
     QJsonArray results();
     void addGenerated(int n = 1);
     QString machineId() const { return m_opt.machineId; }
+    // While silent the analyzer reads every message and answers none (it has gone away).
+    void setSilent(bool silent);
+    bool isSilent();
 
     // Receives one line per event (commands, replies, faults) for the console.
     void setLogger(std::function<void(const QString&)> logger) { m_log = std::move(logger); }
@@ -63,6 +66,7 @@ private:
     QDateTime m_fileStamp;
     qint64 m_fileSize = -1;
     int m_generated = 0;
+    bool m_silent = false;
     int m_cursor = 0; // last record sent
     int m_endId = 0;
     int m_repliesTotal = 0;

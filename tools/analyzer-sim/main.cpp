@@ -16,11 +16,14 @@
 namespace {
 std::atomic<bool> g_stop{false};
 std::atomic<int> g_add{0};
+std::atomic<int> g_toggleSilence{0};
 
 void onSignal(int sig)
 {
     if (sig == SIGUSR1)
         ++g_add;
+    else if (sig == SIGUSR2)
+        ++g_toggleSilence;
     else
         g_stop = true;
 }
@@ -44,7 +47,9 @@ int main(int argc, char** argv)
         "On start it prints two lines:\n"
         "  port: /tmp/ttyCDSIM<k>   (the name ChemDesk lists and connects to)\n"
         "  slave: /dev/pts/<n>      (the pseudo-terminal behind it)\n"
-        "then one line per command and reply. SIGUSR1 adds one generated result; SIGINT/SIGTERM end it.\n\n"
+        "then one line per command and reply. SIGUSR1 adds one generated result; SIGUSR2 makes it fall\n"
+        "silent (it reads every message and answers none) and, sent again, answer again;\n"
+        "SIGINT/SIGTERM end it.\n\n"
         "Results: the records of --results FILE (re-read whenever it changes) numbered 1..F, then\n"
         "--count generated ones numbered F+1..F+N. Generated results depend only on --seed and their\n"
         "position, so a restart with a larger --count serves the same first results and then new ones.\n\n"
@@ -127,6 +132,7 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, onSignal);
     std::signal(SIGHUP, onSignal);
     std::signal(SIGUSR1, onSignal);
+    std::signal(SIGUSR2, onSignal);
 
     out(QStringLiteral("port: %1").arg(pty.linkPath()));
     out(QStringLiteral("slave: %1").arg(pty.slavePath()));
@@ -138,6 +144,8 @@ int main(int argc, char** argv)
         const int add = g_add.exchange(0);
         if (add > 0)
             sim.addGenerated(add);
+        if (g_toggleSilence.exchange(0) % 2 == 1)
+            sim.setSilent(!sim.isSilent());
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     pty.stop();

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="zh_CN">
+<context>
+    <name>Index</name>
+    <message>
+        <source>所选串口上没有分析仪应答，请检查分析仪和串口后重新连接！</source>
+        <translation>Seçilen portta hiçbir analizör yanıt vermedi. Analizörü ve portu kontrol edip yeniden bağlanın!</translation>
+    </message>
+    <message>
+        <source>串口打开失败，请检查串口是否被其他程序占用！</source>
+        <translation>Seri port açılamadı. Başka bir programın kullanıp kullanmadığını kontrol edin!</translation>
+    </message>
+</context>
+</TS>
