@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTranslator>
 
 namespace {
 
@@ -260,6 +261,30 @@ private slots:
         server.send("{\"done\":true}\n");
         QTest::qWait(50);
         QCOMPARE(d.completeAnswer(), QString());
+    }
+
+    // In English the dialog and its messages read in English, also after a language change
+    // while it is open.
+    void englishTexts()
+    {
+        TempWorkDir dir;
+        setAiUrl("ftp://127.0.0.1/ai");
+        dlgAiResult d;
+        d.show();
+        QTranslator english;
+        QVERIFY(english.load(":/Translate_EN.qm"));
+        QVERIFY(QCoreApplication::installTranslator(&english));
+        QCoreApplication::processEvents();
+        QCOMPARE(d.windowTitle(), QString("AI analysis"));
+        QCOMPARE(d.findChild<QLabel*>("label_waiting")->text(), QString("Analysing, please wait…"));
+        QCOMPARE(d.findChild<QPushButton*>("pushButton_close")->text(), QString("Close"));
+        saveShot(d, "dlgairesult_en_waiting");
+        d.startAiReq(1, 2, 3, "[]");
+        QCOMPARE(d.statusText(), QString("The AI analysis server address is not valid: ftp://127.0.0.1/ai"));
+        saveShot(d, "dlgairesult_en_failed");
+        QVERIFY(QCoreApplication::removeTranslator(&english));
+        QCoreApplication::processEvents();
+        QCOMPARE(d.windowTitle(), QString("AI分析"));
     }
 
     // A kept answer is shown as plain text without a request.
