@@ -6,10 +6,20 @@
 #include "PcComData.h"
 #include "SystemSettings.h"
 #include "TestSupport.h"
+#include "RecycleBin.h"
+#include "dlgLoading.h"
+#include "dlgQcQuery.h"
 #include "dlgSetProjectGroup.h"
+#include "Patientfind.h"
+#include "wgtQcReport.h"
 #include "ui_Index.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QSet>
+#include <QTableWidget>
+#include <functional>
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -48,6 +58,48 @@ QStringList texts(const QList<QAction*>& actions)
     for (QAction* a : actions)
         out << a->text();
     return out;
+}
+
+int addQc(int product, const QDateTime& when)
+{
+    PanelQcResult r;
+    r.QcProduct = product;
+    r.machineid = QStringLiteral("QC1");
+    r.chkdatetime = when;
+    r.result = QStringLiteral("[]");
+    r.patientinfo = QStringLiteral("{\"Qc\":true}");
+    if (!Indexdb().insertQcResult(r))
+        return -1;
+    QSqlQuery q("select max(id) from PanelQcResult");
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QSet<int> listedQc(Index& w)
+{
+    QSet<int> ids;
+    auto* t = w.form()->wgt_qc_report->findChild<QTableWidget*>("tableWidget_qc");
+    for (int row = 0; t && row < t->rowCount(); ++row)
+        ids.insert(t->item(row, 0)->text().toInt());
+    return ids;
+}
+
+// Runs `open` while `act` handles the first modal dialog of type T that shows up.
+template <typename T>
+bool withModal(const std::function<void()>& open, const std::function<void(T*)>& act)
+{
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            if (!seen) {
+                seen = true;
+                act(d);
+            }
+        }
+    });
+    poll.start(20);
+    open();
+    return seen;
 }
 }
 
@@ -118,6 +170,23 @@ private slots:
         QCOMPARE(f->tabWidget->tabText(0), QStringLiteral("检测"));
     }
 
+    // The busy overlay is held over the window as it is resized and moved.
+    void overlayFollowsWindow()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        Index w;
+        w.setWindowState(Qt::WindowNoState);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(1500, 700);
+        QTRY_COMPARE(w.size(), QSize(1500, 700));
+        QTRY_COMPARE(dlgLoading::getInstance()->size(), QSize(1500, 700));
+        w.move(70, 90);
+        QTRY_COMPARE(w.pos(), QPoint(70, 90));
+        QTRY_COMPARE(dlgLoading::getInstance()->pos(), w.pos());
+    }
+
     void closeStopsPortScanner()
     {
         TempWorkDir dir;
@@ -185,6 +254,56 @@ private slots:
         QCOMPARE(title, QStringLiteral("Panel item settings"));
         QVERIFY(!listedWhileOpen);
         QTRY_VERIFY_WITH_TIMEOUT(listed(w, id), 2000);
+    }
+
+    // The advanced query of the results tab only shows its dialog; on the QC tab the QC query
+    // lists whole days of one material, and a cancelled query changes nothing. The QC recycle
+    // bin reloads the QC list when it closes.
+    void queryAndRecycleOnQcTab()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const QDate today = QDate::currentDate();
+        const int early = addQc(0, QDateTime(today, QTime(0, 0)));
+        const int late = addQc(0, QDateTime(today, QTime(23, 59, 59)));
+        const int yesterday = addQc(0, QDateTime(today.addDays(-1), QTime(23, 59, 59)));
+        const int other = addQc(1, QDateTime(today, QTime(12, 0)));
+        Index w;
+        w.setWindowState(Qt::WindowNoState);
+        w.show();
+        Ui::Index* f = w.form();
+
+        w.on_pushButton_11_clicked();
+        QVERIFY(w.m_patientfind->isVisible());
+        w.m_patientfind->close();
+
+        f->tabWidget->setCurrentIndex(1);
+        const QSet<int> all{early, late, yesterday, other};
+        QCOMPARE(listedQc(w), all);
+
+        auto query = [&](int product, const QDate& from, const QDate& to, bool accept) {
+            return withModal<dlgQcQuery>([&] { w.on_pushButton_11_clicked(); }, [&](dlgQcQuery* d) {
+                d->findChild<QComboBox*>("comboBox_qcProduct")->setCurrentIndex(product);
+                d->findChild<QDateEdit*>("dt_start")->setDate(from);
+                d->findChild<QDateEdit*>("dt_end")->setDate(to);
+                d->findChild<QPushButton*>(accept ? "pushButton_query" : "pushButton_cancel")->click();
+            });
+        };
+        QVERIFY(query(0, today, today, false));
+        QCOMPARE(listedQc(w), all);
+        QVERIFY(query(0, today, today, true));
+        QCOMPARE(listedQc(w), QSet<int>({early, late}));
+        QVERIFY(query(1, today.addDays(-1), today, true));
+        QCOMPARE(listedQc(w), QSet<int>({other}));
+        QVERIFY(query(0, today, today.addDays(-1), true));
+        QCOMPARE(listedQc(w), QSet<int>());
+
+        QVERIFY(withModal<RecycleBin>([&] { f->pushButton_10->menu()->actions().at(2)->trigger(); },
+                                      [&](RecycleBin* bin) {
+                                          QVERIFY(Indexdb().setQcShow({late}, 0));
+                                          bin->reject();
+                                      }));
+        QCOMPARE(listedQc(w), QSet<int>({early, yesterday, other}));
     }
 };
 
