@@ -38,6 +38,7 @@ CloudConfig CloudConfig::forRegion(const QString& region)
     c.amqpVhost = ini.value("amqpVhost", c.amqpVhost).toString();
     c.amqpUser = ini.value("amqpUser", c.amqpUser).toString();
     c.amqpPassword = ini.value("amqpPassword", c.amqpPassword).toString();
+    c.aiUrl = ini.value("aiUrl", c.aiUrl).toString();
     ini.endGroup();
     return c;
 }

@@ -31,4 +31,7 @@ public:
     QString amqpVhost = QStringLiteral("/");
     QString amqpUser = QStringLiteral("guest");
     QString amqpPassword = QStringLiteral("guest");
+
+    // Where the AI analysis of one result is asked for (docs/ai-request.md).
+    QString aiUrl = QStringLiteral("http://127.0.0.1:8091/ai/analyze");
 };

@@ -4,6 +4,8 @@
 
 #include "PcComData.h"
 #include "SystemSettings.h"
+#include "MyMessageBox.h"
+#include "dlgAiResult.h"
 #include "dlgLoading.h"
 #include "dlgLogin.h"
 
@@ -89,7 +91,35 @@ void Index::RefreshTimeout()
         RefreshTimer();
 }
 
+// AI analysis of the current result: a kept answer is shown as it is; otherwise the server is
+// asked and a complete answer is kept with the result. A failed or partial answer keeps nothing.
 void Index::on_pushButton_AI_clicked()
 {
-    // The AI analysis comes with the cloud piece; its button stays hidden.
+    if (!ui->tableWidget->selectionModel()->hasSelection())
+        return;
+    QVector<PanelChkRecord> rows;
+    m_indexdb.queryById(m_currentId, &rows);
+    if (rows.isEmpty())
+        return;
+    PanelChkRecord record = rows.first();
+    dlgAiResult dialog(this);
+    if (!record.aiResult.isEmpty()) {
+        dialog.showText(record.aiResult);
+        dialog.exec();
+        return;
+    }
+    dialog.startAiReq(record.panelindex, record.panelid, record.panellot, record.testresults);
+    dialog.exec();
+    const QString answer = dialog.completeAnswer();
+    if (answer.isEmpty())
+        return;
+    // Read again: only the answer is added to the result as it stands now.
+    rows.clear();
+    m_indexdb.queryById(QString::number(record.id), &rows);
+    if (rows.isEmpty())
+        return;
+    record = rows.first();
+    record.aiResult = answer;
+    if (!m_indexdb.updateData(record))
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("AI分析结果保存失败"), 1, 0, true);
 }

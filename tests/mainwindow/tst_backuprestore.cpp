@@ -1,0 +1,315 @@
+// Backup and restore of the main database from the data menu, against real SQLite files.
+#include "DatabaseFileCopy.h"
+#include "Index.h"
+#include "Indexdb.h"
+#include "MainWindowTestKit.h"
+#include "PcComData.h"
+#include "TestSupport.h"
+#include "dbHelper.h"
+#include "ui_Index.h"
+
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+const QString kMachine = QStringLiteral("CDSIM0001");
+
+// Answers the next file dialog by typing a name and pressing its accept button; an empty name
+// cancels it. Remembers the dialog's caption and filter.
+class FileDialogAnswer : public QObject
+{
+public:
+    explicit FileDialogAnswer(const QString& file) : m_file(file)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this]() {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dlg = qobject_cast<QFileDialog*>(w);
+                if (!dlg || !dlg->isVisible() || answered)
+                    continue;
+                answered = true;
+                caption = dlg->windowTitle();
+                filter = dlg->nameFilters().join(';');
+                if (m_onShown)
+                    m_onShown();
+                auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                auto* box = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+                if (m_file.isEmpty() || !edit || !box) {
+                    dlg->reject();
+                    continue;
+                }
+                edit->setText(m_file);
+                QPushButton* ok = box->button(QDialogButtonBox::Save);
+                if (!ok)
+                    ok = box->button(QDialogButtonBox::Open);
+                ok->click();
+            }
+        });
+        m_timer.start(20);
+    }
+    void onShown(std::function<void()> f) { m_onShown = std::move(f); }
+    bool answered = false;
+    QString caption;
+    QString filter;
+
+private:
+    QString m_file;
+    QTimer m_timer;
+    std::function<void()> m_onShown;
+};
+
+QByteArray hashOf(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+int addSample(const QString& name)
+{
+    PanelChkRecord r;
+    r.machineid = QStringLiteral("M1");
+    r.chkdatetime = QDateTime::currentDateTime();
+    r.panelid = 1;
+    r.patientinfo = QStringLiteral("{\"name\":\"%1\"}").arg(name);
+    r.testresults = QStringLiteral("[{\"N\":\"ALB\",\"I\":[30,25,40,0,60,\"g/L\"]}]");
+    Indexdb db;
+    return db.insertData(r) ? 1 : 0;
+}
+
+void addQc()
+{
+    PanelQcResult qc;
+    qc.machineid = QStringLiteral("M1");
+    qc.chkdatetime = QDateTime::currentDateTime();
+    qc.result = QStringLiteral("[]");
+    Indexdb db;
+    QVERIFY(db.insertQcResult(qc));
+}
+
+int count(const char* table)
+{
+    QSqlQuery q(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+int listed(Index& w)
+{
+    return w.form()->tableWidget->model()->rowCount();
+}
+
+int qcListed(Index& w)
+{
+    auto* view = w.form()->wgt_qc_report->findChild<QAbstractItemView*>(QStringLiteral("tableWidget_qc"));
+    return view ? view->model()->rowCount() : -1;
+}
+} // namespace
+
+class tst_backuprestore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { PcComData::getInstance()->stopScanPort(); }
+    void cleanup()
+    {
+        PcComData::getInstance()->stopComm();
+        (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
+    }
+
+    // The backup is a byte copy of the database, also over an existing file; a target that
+    // cannot be written says so and leaves nothing behind.
+    void backupCopiesWholeFile()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        QCOMPARE(addSample("Bella"), 1);
+        MessageBoxCloser boxes;
+        Index w;
+
+        FileDialogAnswer answer(dir.file("copy.db2"));
+        w.slot_backupsqlUI();
+        QVERIFY(answer.answered);
+        QCOMPARE(answer.caption, QStringLiteral("文件保存"));
+        QCOMPARE(answer.filter, QStringLiteral("*.db2"));
+        QCOMPARE(boxes.texts.value(0), QStringLiteral("备份成功"));
+        QCOMPARE(hashOf(dir.file("copy.db2")), hashOf(dir.file("database.db2")));
+        QVERIFY(DatabaseFileCopy::isResultDatabase(dir.file("copy.db2")));
+        // The database is open again and takes new results.
+        QCOMPARE(addSample("Max"), 1);
+        QCOMPARE(count("PanelChkResult"), 2);
+
+        // An existing backup is replaced (the file dialog asked the user first).
+        QFile old(dir.file("old.db2"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older file") > 0);
+        old.close();
+        QCOMPARE(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("old.db2")), DatabaseFileCopy::Done);
+        QCOMPARE(hashOf(dir.file("old.db2")), hashOf(dir.file("database.db2")));
+        // A backup onto the database itself changes nothing.
+        QCOMPARE(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("./database.db2")), DatabaseFileCopy::SameFile);
+        QCOMPARE(count("PanelChkResult"), 2);
+
+        // A folder that does not exist: a clear failure, nothing written.
+        boxes.texts.clear();
+        {
+            FileDialogAnswer missing(dir.file("no/such/folder/x.db2"));
+            w.slot_backupsqlUI();
+        }
+        QVERIFY(!QFile::exists(dir.file("no/such/folder/x.db2")));
+        QCOMPARE(count("PanelChkResult"), 2);
+        if (!boxes.texts.isEmpty())
+            QCOMPARE(boxes.texts.value(0), QStringLiteral("备份失败，数据未复制"));
+
+        // Cancelled: nothing shown, the database still open.
+        boxes.texts.clear();
+        {
+            FileDialogAnswer cancel{QString()};
+            w.slot_backupsqlUI();
+        }
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(count("PanelChkResult"), 2);
+    }
+
+    // A good backup comes back into both lists; anything else is refused with the database as it
+    // was.
+    void restoreChecksTheFile()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        QCOMPARE(addSample("Bella"), 1);
+        addQc();
+        QVERIFY(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("two.db2")) == DatabaseFileCopy::Done);
+        QCOMPARE(addSample("Max"), 1);
+        QCOMPARE(addSample("Luna"), 1);
+        MessageBoxCloser boxes;
+        Index w;
+        QCOMPARE(listed(w), 3);
+        addQc();
+        {
+            FileDialogAnswer cancel{QString()};
+            w.slot_restoresqlUI(); // cancelled: the lists are read again all the same
+        }
+        QCOMPARE(qcListed(w), 2);
+
+        // Files that are not a result database.
+        QFile text(dir.file("notes.db2"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("SQLite format 3? no, just text\n") > 0);
+        text.close();
+        QFile empty(dir.file("empty.db2"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(dir.file("other.db2"));
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec("create table t (x)"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("other");
+        const QByteArray before = hashOf(dir.file("database.db2"));
+        for (const char* bad : {"notes.db2", "empty.db2", "other.db2"}) {
+            boxes.texts.clear();
+            FileDialogAnswer answer(dir.file(bad));
+            w.slot_restoresqlUI();
+            QVERIFY2(answer.answered, bad);
+            QCOMPARE(answer.caption, QStringLiteral("文件打开"));
+            QCOMPARE(hashOf(dir.file("database.db2")), before);
+            QCOMPARE(count("PanelChkResult"), 3);
+            QCOMPARE(listed(w), 3);
+            QCOMPARE(boxes.texts.value(0), QStringLiteral("所选文件不是可用的数据库备份，原数据库未改变"));
+        }
+
+        QCOMPARE(DatabaseFileCopy::restore(dir.file("missing.db2"), dir.file("database.db2")), DatabaseFileCopy::SourceUnreadable);
+        QCOMPARE(hashOf(dir.file("database.db2")), before);
+
+        boxes.texts.clear();
+        {
+            FileDialogAnswer answer(dir.file("two.db2"));
+            w.slot_restoresqlUI();
+        }
+        QCOMPARE(boxes.texts.value(0), QStringLiteral("恢复成功"));
+        QCOMPARE(count("PanelChkResult"), 1);
+        QCOMPARE(count("PanelQcResult"), 1);
+        QCOMPARE(listed(w), 1);
+        QCOMPARE(qcListed(w), 1);
+        QCOMPARE(w.form()->okButton->text(), QStringLiteral("串口连接"));
+    }
+
+    // In network mode only "database.db3" is replaced.
+    void networkModeUsesDb3()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        QVERIFY(dbHelper::upgradeSchema(QStringLiteral("database.db3")));
+        QVERIFY(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("serial-copy.db3")) == DatabaseFileCopy::Done);
+        const QByteArray db2 = hashOf(dir.file("database.db2"));
+        {
+            QSettings mode(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
+            mode.setValue(QStringLiteral("systemCfg/get"), 3);
+        }
+        dbHelper::getInstance()->close();
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        MessageBoxCloser boxes;
+        Index w;
+        FileDialogAnswer answer(dir.file("serial-copy.db3"));
+        w.slot_restoresqlUI();
+        QCOMPARE(answer.filter, QStringLiteral("*.db3"));
+        QCOMPARE(boxes.texts.value(0), QStringLiteral("恢复成功"));
+        QCOMPARE(hashOf(dir.file("database.db3")), hashOf(dir.file("serial-copy.db3")));
+        QCOMPARE(hashOf(dir.file("database.db2")), db2);
+    }
+
+    // A restore closes the link; what the analyzer measured meanwhile is fetched after the
+    // reconnect, once each.
+    void analyzerResultDuringRestoreIsKept()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        MessageBoxCloser boxes;
+        SimProcess sim;
+        QVERIFY(sim.start({"--count", "3", "--seed", "7"}));
+        Index w;
+        w.m_resultSizeInterval = 400;
+        w.m_replyInterval = 1500;
+        connectTo(w, sim.port());
+        QVERIFY(QTest::qWaitFor([] { return storedCount(kMachine) >= 3; }, 20000));
+        QVERIFY(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("three.db2")) == DatabaseFileCopy::Done);
+
+        // While the user picks the file the analyzer finishes two more tests.
+        SimProcess sim2;
+        FileDialogAnswer answer(dir.file("three.db2"));
+        answer.onShown([&] {
+            sim.stop();
+            QVERIFY(sim2.start({"--count", "5", "--seed", "7"}));
+        });
+        w.slot_restoresqlUI();
+        QVERIFY(answer.answered);
+        QVERIFY(!w.m_isPortOpen);
+        QCOMPARE(w.form()->okButton->text(), QStringLiteral("串口连接"));
+        QCOMPARE(boxes.texts.value(0), QStringLiteral("恢复成功"));
+        QCOMPARE(storedCount(kMachine), 3);
+
+        (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
+        connectTo(w, sim2.port());
+        QVERIFY(QTest::qWaitFor([] { return storedCount(kMachine) >= 5; }, 20000));
+        QTest::qWait(1500);
+        QCOMPARE(storedCount(kMachine), 5);
+        QCOMPARE(sim2.servedRowids(), QList<int>({4, 5}));
+    }
+};
+
+QTEST_MAIN(tst_backuprestore)
+#include "tst_backuprestore.moc"
