@@ -63,4 +63,79 @@
         <translation>Save As</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Result hint</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Report paper</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 landscape</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Upload logo</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Font size:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Saving failed</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+</context>
 </TS>

@@ -63,4 +63,79 @@
         <translation>Enregistrer sous</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Indication du résultat</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Format du rapport</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 paysage</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Charger le logo</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Taille de police :</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
 </TS>

@@ -63,4 +63,79 @@
         <translation>Salva con nome</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Indicazione del risultato</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Formato del referto</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 orizzontale</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Carica logo</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Dimensione carattere:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Riuscito</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+</context>
 </TS>

@@ -63,4 +63,79 @@
         <translation>Guardar como</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Indicação do resultado</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Formato do relatório</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 paisagem</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Carregar logotipo</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Tamanho da fonte:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Pré-visualizar</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Falha</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+</context>
 </TS>

@@ -63,4 +63,79 @@
         <translation>Сохранить как</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Отображение результата</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Диаграмма</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Стрелка</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Формат отчёта</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 альбомная</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Загрузить логотип</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Размер шрифта:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+</context>
 </TS>

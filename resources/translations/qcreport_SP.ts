@@ -63,4 +63,79 @@
         <translation>Guardar como</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Indicación del resultado</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Formato del informe</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 horizontal</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Subir logotipo</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Tamaño de fuente:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+</context>
 </TS>

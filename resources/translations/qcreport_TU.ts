@@ -63,4 +63,79 @@
         <translation>Farklı kaydet</translation>
     </message>
 </context>
+<context>
+    <name>PrintPreviewQc</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>结果提示选择</source>
+        <translation>Sonuç göstergesi</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>报表选择</source>
+        <translation>Rapor kağıdı</translation>
+    </message>
+    <message>
+        <source>A5横向打印</source>
+        <translation>A5 yatay</translation>
+    </message>
+    <message>
+        <source>A4打印</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>可选项</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>上传logo</source>
+        <translation>Logo yükle</translation>
+    </message>
+    <message>
+        <source>字号：</source>
+        <translation>Yazı boyutu:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Önizleme</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Kaydetme başarısız</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>Başarılı</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Kaydedildi</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Dosya aç</translation>
+    </message>
+</context>
 </TS>
