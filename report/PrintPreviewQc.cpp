@@ -102,8 +102,8 @@ void PrintPreviewQc::initButtonGroups(int chart, int paper)
         if (checked)
             refreshPreview();
     };
-    connect(&m_chartGroup, QOverload<int, bool>::of(&QButtonGroup::buttonToggled), this, refreshOnSelect);
-    connect(&m_paperGroup, QOverload<int, bool>::of(&QButtonGroup::buttonToggled), this, refreshOnSelect);
+    connect(&m_chartGroup, &QButtonGroup::idToggled, this, refreshOnSelect);
+    connect(&m_paperGroup, &QButtonGroup::idToggled, this, refreshOnSelect);
 }
 
 void PrintPreviewQc::optChange(int option, bool on)

@@ -3,7 +3,6 @@
 #include "printTool.h"
 
 #include "HtmlCell.h"
-#include "SystemSettings.h"
 #include "XlsxDocument.h"
 #include "XlsxFormat.h"
 #include "elementBase.h"
@@ -15,8 +14,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QFile>
-#include <QImage>
 
 #include <memory>
 
@@ -87,26 +84,9 @@ namespace {
 
 using Attributes = QMap<QString, QString>;
 
-const QString kAccent = QColor(138, 170, 197).name();   // #8aaac5
-
-const char* const kFirstRowStyle =
-    "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
-    "                    vertical-align: top;                    padding-top:5px;";
-const char* const kLastRowStyle =
-    "border-top: 1px solid transparent;                    border-bottom: 1px solid black;"
-    "                    vertical-align: top;                    padding-bottom:5px;";
-const char* const kInnerRowStyle =
-    "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
-    "                    vertical-align: top;";
-
 QString esc(const QString& text)
 {
     return text.toHtmlEscaped();
-}
-
-QString hospitalValue(const char* key)
-{
-    return getHospitalValue(QLatin1String(key));
 }
 
 void append(elementBase* parent, elementBase* child)
@@ -185,9 +165,7 @@ QString chkReportPage::buildBody(const QVector<ReportItem>& rows) const
             rowAttributes.insert(QStringLiteral("style"), QStringLiteral("'color: %1;'").arg(colour));
         elementBase* tr = elementBase::createElement(QStringLiteral("tr"), rowAttributes);
 
-        QString style = QString::fromUtf8(k == 0 ? kFirstRowStyle : (k == count - 1 ? kLastRowStyle : kInnerRowStyle));
-        if (!colour.isEmpty() && colour != QLatin1String("#000000"))
-            style += QStringLiteral(" font-weight: bold; ");
+        const QString style = resultRowStyle(k, count, !colour.isEmpty() && colour != QLatin1String("#000000"));
         Attributes cell{{QStringLiteral("style"), QLatin1Char('\'') + style + QLatin1Char('\'')}};
         auto td = [tr](const QString& text, const Attributes& attributes) {
             elementBase* e = elementBase::createElementText(QStringLiteral("td"), text, attributes);
@@ -236,107 +214,13 @@ QString chkReportPage::buildBody(const QVector<ReportItem>& rows) const
 
 QString chkReportPage::buildTitle() const
 {
-    const QString hospital = hospitalValue("hospital");
-    elementBase* root = fontDiv();
-    elementBase* outer = elementBase::createElement(
-        QStringLiteral("table"), Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
-                                            {QStringLiteral("style"), QStringLiteral("'text-align: center;'")}});
-    append(root, outer);
-
-    elementBase* row1 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    append(outer, row1);
-    elementBase* logoCell = elementBase::createElement(
-        QStringLiteral("td"), Attributes{{QStringLiteral("width"), QStringLiteral("'20%'")},
-                                         {QStringLiteral("rowspan"), QStringLiteral("'2'")}});
-    append(row1, logoCell);
-    elementBase* logoBox = elementBase::createElementText(QString(), QString(), Attributes());
-    elementBase* image = elementBase::createElementText(QStringLiteral("img"), QString(), Attributes());
-    append(logoBox, image);
-    append(logoCell, logoBox);
-    logoBox->setNumber(1);
-    const bool logoOn = !isOptionOff(1);
-    logoBox->setVisible(logoOn, QString());
-    image->setVisible(logoOn, QStringLiteral("logo"));
-    if (!QFile::exists(QStringLiteral("./print_logo.png"))) {
-        logoBox->setVisible(false, QString());
-        image->setVisible(false, QStringLiteral("logo"));
-    } else {
-        const QImage logo = QImage(QStringLiteral("./print_logo.png"))
-                                .scaled(120, 80, Qt::KeepAspectRatio, Qt::FastTransformation);
-        image->m_attributes = Attributes{{QStringLiteral("src"), QStringLiteral("'./print_logo.png'")},
-                                         {QStringLiteral("width"), QStringLiteral("%1").arg(logo.width())}};
-    }
-
-    elementBase* nameCell = elementBase::createElement(
-        QStringLiteral("td"),
-        Attributes{{QStringLiteral("width"), QStringLiteral("'60%'")},
-                   {QStringLiteral("style"),
-                    QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold; '")}});
-    append(row1, nameCell);
-    if (!hospital.isEmpty()) {
-        append(nameCell, elementBase::createElementText(
-                             QStringLiteral("p"), esc(hospital),
-                             Attributes{{QStringLiteral("style"),
-                                         QStringLiteral("'width:100%;font-size: 30px; color:%1'").arg(kAccent)}}));
-    }
-    append(row1, elementBase::createElement(
-                     QStringLiteral("td"),
-                     Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
-                                {QStringLiteral("width"), QStringLiteral("'20%'")},
-                                {QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; '")}}));
-
-    elementBase* row2 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    append(outer, row2);
-    elementBase* titleCell = elementBase::createElement(
-        QStringLiteral("td"),
-        Attributes{{QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold;'")}});
-    append(row2, titleCell);
-    append(titleCell, elementBase::createElementText(
-                          QStringLiteral("p"), QCoreApplication::translate("T", "生化检验报告单"),
-                          Attributes{{QStringLiteral("style"),
-                                      QStringLiteral("'width:100%; font-size: 18px; color:%1'").arg(kAccent)}}));
-
-    elementBase* row3 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
-    append(outer, row3);
-    elementBase* fieldCell = elementBase::createElement(
-        QStringLiteral("td"),
-        Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
-                   {QStringLiteral("colspan"), QStringLiteral("'3'")},
-                   {QStringLiteral("style"), QStringLiteral("'vertical-align: bottom; text-align:left; '")}});
-    append(row3, fieldCell);
-
-    elementBase* grid = createTable(headingFields(patientInfo, ageText, esc), 4, 100);
-    grid->m_attributes.insert(QStringLiteral("style"), QStringLiteral("'vertical-align: top; text-align:left; '"));
-    append(fieldCell, grid);
-    return renderAndDelete(root);
+    return renderAndDelete(reportTitle(QCoreApplication::translate("T", "生化检验报告单"),
+                                       headingFields(patientInfo, ageText, esc), 4));
 }
 
 QString chkReportPage::buildContact() const
 {
-    const QString address = hospitalValue("address");
-    const QString phone = hospitalValue("phone");
-    const QString email = hospitalValue("email");
-    elementBase* root = fontDiv();
-    const Attributes accent{{QStringLiteral("style"), QStringLiteral("'color:%1; font-weight:bold;'").arg(kAccent)}};
-    Attributes addressAttributes = accent;
-    addressAttributes.insert(QStringLiteral("colspan"), QStringLiteral("'2'"));
-
-    elementBase* logoBox = elementBase::createElementText(QString(), QString(), Attributes());
-    append(logoBox, elementBase::createElement(QStringLiteral("img"),
-                                               Attributes{{QStringLiteral("width"), QStringLiteral("120")},
-                                                          {QStringLiteral("src"), QStringLiteral(":/images/logo_qv.png")}}));
-    const QVector<HtmlCell> cells{
-        HtmlCell(2, QCoreApplication::translate("T", "电话") + QLatin1Char(':') + esc(phone), accent, nullptr),
-        HtmlCell(3, QCoreApplication::translate("T", "邮箱") + QLatin1Char(':') + esc(email), accent, nullptr),
-        HtmlCell(-1, QString(),
-                 Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
-                            {QStringLiteral("style"), QStringLiteral("'vertical-align: middle; text-align:right;'")}},
-                 logoBox),
-        HtmlCell(4, QCoreApplication::translate("T", "地址") + QLatin1Char(':') + esc(address), addressAttributes, nullptr),
-        HtmlCell(-1, QString(), Attributes(), nullptr),
-    };
-    append(root, createFullWidthTable(cells, 3));
-    return renderAndDelete(root);
+    return renderAndDelete(reportContact());
 }
 
 printTool* chkReportPage::makePrintTool(int pagesPerSheet) const
