@@ -1,5 +1,6 @@
 // The QC tab's report commands over a real database: PDF, workbook, preview and print.
 #include "MessageBoxCloser.h"
+#include "QcReportAssembly.h"
 #include "QcTestDb.h"
 #include "SaveDialogAnswer.h"
 #include "qcReportPage.h"
@@ -162,8 +163,30 @@ private slots:
         QCOMPARE(page.reportItems.at(1).target, QStringLiteral("2.50"));
         QCOMPARE(page.reportItems.at(0).rangeText, QStringLiteral("5.00-7.00"));    // TP 50-70 g/L
         QCOMPARE(page.reportItems.at(2).rangeText, QStringLiteral("0-0"));          // GLU: no QC limits
-        // a value below its target is printed as measured
         QCOMPARE(page.reportItems.at(0).resultText, QStringLiteral("6.50"));
+    }
+
+    // Entry 3 of a QC run is its target: a value below it is printed as measured, not as a
+    // lower-limit text; the upper measuring limit still gives "≥".
+    void rowsKeepTheMeasuredValue()
+    {
+        QJsonArray a;
+        a.append(QJsonObject{{"N", "CRE"}, {"I", QJsonArray{80.0, 0, 0, 90.0, 2000, "umol/L"}}});
+        a.append(QJsonObject{{"N", "ALT"}, {"I", QJsonArray{1200.0, 0, 0, 60.0, 1000, "U/L"}}});
+        a.append(QJsonObject{{"N", "AST"}, {"I", QJsonArray{1200.0, 0, 0, 60.0, 1000, "U/L"}}, {"addType", 1}});
+        const QVector<ReportItem> rows = QcReportAssembly::reportRows(
+            a, {}, 0, [](const QString& code) { return code == "CRE" ? QVector<double>{85, 95} : QVector<double>(); },
+            nullptr);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0).resultText, QStringLiteral("80"));
+        QCOMPARE(rows.at(0).target, QStringLiteral("90"));
+        QCOMPARE(rows.at(0).rangeText, QStringLiteral("85-95"));
+        QVERIFY(rows.at(0).value < rows.at(0).low);                 // printed below its QC range
+        QCOMPARE(rows.at(1).resultText, QStringLiteral("≥1000"));
+        QCOMPARE(rows.at(1).value, 1200.0);
+        QCOMPARE(rows.at(2).resultText, QStringLiteral("1200"));    // added by hand: no limit text
+        // only the ticked codes
+        QCOMPARE(QcReportAssembly::reportRows(a, {"ALT"}, 0, nullptr, nullptr).size(), 1);
     }
 
     void workbookFromTheTab()
