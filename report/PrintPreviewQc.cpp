@@ -18,7 +18,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPrintPreviewWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -47,6 +50,8 @@ PrintPreviewQc::PrintPreviewQc(QWidget* parent) : QWidget(parent), ui(new Ui::Pr
 
 PrintPreviewQc::~PrintPreviewQc()
 {
+    // The preview paints with the page's printer: it goes first.
+    qDeleteAll(ui->wgt_print_template_qc->findChildren<QPrintPreviewWidget*>(QString(), Qt::FindDirectChildrenOnly));
     delete m_previewPage;
     delete ui;
 }
@@ -130,9 +135,9 @@ void PrintPreviewQc::refreshPreview()
 
 void PrintPreviewQc::updatePrintReportData(int chart, int paper, int optionMask)
 {
-    delete m_previewPage;
-    m_previewPage = new qcPreviewPage;
-    qcPreviewPage& page = *m_previewPage;
+    // The page shown stays (with the printer its preview paints with) until a new one is shown.
+    auto next = std::make_unique<qcPreviewPage>();
+    qcPreviewPage& page = *next;
     page.chartMode = chart == 0;
     page.paperMode = paper;
     page.language = getLanguage();
@@ -183,6 +188,8 @@ void PrintPreviewQc::updatePrintReportData(int chart, int paper, int optionMask)
     page.qcProduct = 1;
     page.customText = m_customText;
     page.showPreview(ui->wgt_print_template_qc);
+    delete m_previewPage;
+    m_previewPage = next.release();
 }
 
 void PrintPreviewQc::on_pushButton_qc_save_clicked()

@@ -18,7 +18,8 @@ public:
     ~PrintPreviewQc() override;
 
     void loadSettings();
-    // Rebuilds the preview page with the given hint, paper and option mask.
+    // Rebuilds the preview page with the given hint, paper and option mask from the sample rows
+    // of "printSetTemplate.json"; sample data that cannot be read leaves the preview as it was.
     void updatePrintReportData(int chart, int paper, int optionMask);
     void refreshPreview();
     void initButtonGroups(int chart, int paper);
