@@ -1,4 +1,5 @@
 #include "MessageBoxCloser.h"
+#include "SaveDialogAnswer.h"
 #include "PrintPreviewQc.h"
 #include "TestSupport.h"
 #include "dlgEditText.h"
@@ -157,6 +158,32 @@ private slots:
             child<QPushButton>(w, "pushButton_qc_save")->click();
             QCOMPARE(boxes.texts, QStringList{QStringLiteral("保存失败")});
         }
+    }
+
+    void logoUpload()
+    {
+        TempWorkDir dir;
+        PrintPreviewQc w;
+        QVERIFY(!w.previewPage()->previewTool->m_title.contains("print_logo.png"));
+        QImage logo(300, 100, QImage::Format_RGB32);
+        logo.fill(Qt::darkCyan);
+        QVERIFY(logo.save(dir.file("mine.png")));
+        QSignalSpy changed(&w, &PrintPreviewQc::signal_logoChange);
+        {
+            SaveDialogAnswer answer(dir.file("mine.png"));
+            child<QPushButton>(w, "pushButton_upload_logo_qc")->click();
+            QCOMPARE(answer.filter, QStringLiteral("Images (*.png *.jpg)"));
+        }
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(QFile::exists("print_logo.png"));
+        QVERIFY(w.previewPage()->previewTool->m_title.contains("<img  src='./print_logo.png'  width=120 >"));
+        // a cancelled dialog changes nothing
+        {
+            SaveDialogAnswer answer{QString()};
+            child<QPushButton>(w, "pushButton_upload_logo_qc")->click();
+            QVERIFY(answer.answered);
+        }
+        QCOMPARE(changed.count(), 1);
     }
 
     // Only objects of the sample array become rows; broken sample data leaves the preview.

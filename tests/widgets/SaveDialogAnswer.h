@@ -8,7 +8,7 @@
 #include <QTimer>
 
 // Answers the next file dialog that opens while it lives by typing the file name and pressing
-// Save, as a user does (and confirms replacing an existing file); keeps the dialog's selected filter.
+// Save (or Open), as a user does (and confirms replacing an existing file); keeps the dialog's selected filter.
 class SaveDialogAnswer : public QObject
 {
 public:
@@ -38,7 +38,10 @@ public:
                 }
                 edit->setText(m_file);
                 // Clicked from the event loop, so that a question the dialog asks is answered too.
-                QTimer::singleShot(0, buttons->button(QDialogButtonBox::Save), &QAbstractButton::click);
+                QPushButton* accept = buttons->button(QDialogButtonBox::Save);
+                if (!accept)
+                    accept = buttons->button(QDialogButtonBox::Open);
+                QTimer::singleShot(0, accept, &QAbstractButton::click);
             }
         });
         m_timer.start(20);
