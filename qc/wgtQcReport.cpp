@@ -7,14 +7,17 @@
 #include "MyMessageBox.h"
 #include "QcFormat.h"
 #include "QcListModel.h"
+#include "QcReportAssembly.h"
 #include "ReportAssembly.h"
 #include "Reviewerdb.h"
 #include "Speciesdb.h"
 #include "Translateword.h"
+#include "qcReportPage.h"
 #include "qvHeaderView.h"
 #include "resultText.h"
 
 #include <QDebug>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -361,13 +364,99 @@ void wgtQcReport::on_pushButton_delproject_clicked()
     table->removeRow(row);
 }
 
-void wgtQcReport::on_pushButton_printview_clicked() {}
+bool wgtQcReport::buildQcReport(qcReportPage& page, const QSet<QString>& ticked, const QString& id)
+{
+    QcReportAssembly::applySettings(page);
+    PanelQcResult result;
+    bool found = false;
+    if (!id.isEmpty()) {
+        bool ok = false;
+        const int n = id.toInt(&ok);
+        found = ok && m_indexdb->queryQcById(n, &result);
+    } else if (m_hasCurrent) {
+        found = m_indexdb->queryQcById(m_current.id, &result);
+    } else {
+        QVector<PanelQcResult> listed;
+        found = m_indexdb->queryQc(m_listFilter, &listed) && !listed.isEmpty();
+        if (found)
+            result = listed.first();
+    }
+    if (!found) {
+        qDebug() << "wgtQcReport::buildQcReport no QC result" << id;
+        return false;
+    }
+    return QcReportAssembly::fillFromResult(page, result, ticked, &ReportAssembly::storedQcLimits);
+}
 
-void wgtQcReport::on_pushButton_print_clicked() {}
+void wgtQcReport::on_pushButton_printview_clicked()
+{
+    if (!m_hasCurrent) {
+        MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
+        return;
+    }
+    qcReportPage page;
+    if (!buildQcReport(page, checkedProjects(), QString())) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("该结果无法读取，未生成报告"), 1, 0, true);
+        return;
+    }
+    page.printPreview();
+}
 
-void wgtQcReport::on_pushButton_printpdf_clicked() {}
+void wgtQcReport::on_pushButton_print_clicked()
+{
+    const QList<int> ids = checkedIds();
+    if (ids.isEmpty()) {
+        MyMessageBox::showMyMessageBox(this, tr("打印"), tr("请勾选打印报告"), 2, 0, true);
+        return;
+    }
+    if (MyMessageBox::showMyMessageBox(this, tr("打印"), tr("确认打印吗？"), 2, 1, true) != 0)
+        return;
+    QStringList unreadable;
+    for (int id : ids) {
+        // The analytes ticked in the detail belong to the shown result only.
+        const QSet<QString> analytes = id == currentId() ? checkedProjects() : QSet<QString>();
+        qcReportPage page;
+        if (!buildQcReport(page, analytes, QString::number(id))) {
+            unreadable << QString::number(id);
+            continue;
+        }
+        page.print();
+    }
+    if (!unreadable.isEmpty()) {
+        MyMessageBox::showMyMessageBox(this, tr("打印"),
+                                       tr("以下结果无法读取，未打印：%1").arg(unreadable.join(QStringLiteral(", "))),
+                                       1, 0, true);
+    }
+}
 
-void wgtQcReport::on_pushButton_printexcel_clicked() {}
+void wgtQcReport::on_pushButton_printpdf_clicked()
+{
+    exportCurrentReport(QStringLiteral("Text Files (*.pdf)"), false);
+}
+
+void wgtQcReport::on_pushButton_printexcel_clicked()
+{
+    exportCurrentReport(QStringLiteral("Text Files (*.xlsx)"), true);
+}
+
+void wgtQcReport::exportCurrentReport(const QString& filter, bool excel)
+{
+    if (!m_hasCurrent) {
+        MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
+        return;
+    }
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
+    if (name.isEmpty())
+        return;
+    qcReportPage page;
+    if (!buildQcReport(page, checkedProjects(), QString())) {
+        MyMessageBox::showMyMessageBox(this, tr("警告"), tr("该结果无法读取，未生成报告"), 1, 0, true);
+        return;
+    }
+    if (!(excel ? page.exportExcel(name) : page.exportPdf(name)))
+        MyMessageBox::showMyMessageBox(this, tr("警告"),
+                                       tr("文件无法写入，请检查路径或关闭正在使用该文件的程序：%1").arg(name), 1, 0, true);
+}
 
 void wgtQcReport::changeEvent(QEvent* event)
 {

@@ -11,6 +11,7 @@ namespace Ui { class wgtQcReport; }
 class Indexdb;
 class qvHeaderView;
 class QcListModel;
+class qcReportPage;
 
 // The QC tab: the stored QC results (left), the analytes of the selected one (right) and its
 // editable QC details; deletes to the QC recycle bin, prunes analytes, prints.
@@ -36,6 +37,12 @@ public:
     // Id of the QC result shown in the detail, -1 when none.
     int currentId() const { return m_hasCurrent ? m_current.id : -1; }
 
+    // Fills the page from the print settings and the QC result with the id (the shown one, else
+    // the first listed, when the id is empty); only the ticked analytes, all when none is given.
+    // False, the page's rows and header left as they were, when the result cannot be found or
+    // its analytes cannot be read.
+    bool buildQcReport(qcReportPage& page, const QSet<QString>& ticked, const QString& id);
+
     enum ListColumn { ColId = 0, ColCheck, ColTime, ColProduct, ColLot, ColDivision, ColMachine, ListColumns };
     enum DetailColumn { DetCheck = 0, DetCode, DetResult, DetUnit, DetTarget, DetRange, DetailColumns };
 
@@ -55,6 +62,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The PDF and Excel commands: the shown result's report to a file the user names.
+    void exportCurrentReport(const QString& filter, bool excel);
     void setHeaders();
     void reload();
     void fillList(const QVector<PanelQcResult>& list);

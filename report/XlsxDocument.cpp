@@ -17,7 +17,9 @@ const int kDotsPerMeter = 3780;
 
 lxw_color_t toLxwColor(const QColor& color)
 {
-    return lxw_color_t(color.rgb() & 0xFFFFFF);
+    // 0 means "no colour" to the writer: black has a value of its own.
+    const lxw_color_t rgb = lxw_color_t(color.rgb() & 0xFFFFFF);
+    return rgb == 0 ? LXW_COLOR_BLACK : rgb;
 }
 
 uint8_t toLxwBorder(XlsxFormat::BorderStyle style)

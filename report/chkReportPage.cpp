@@ -3,21 +3,18 @@
 #include "printTool.h"
 
 #include "HtmlCell.h"
-#include "SystemSettings.h"
 #include "XlsxDocument.h"
 #include "XlsxFormat.h"
 #include "elementBase.h"
 #include "mergeCellBlock.h"
 #include "testReportBuilder.h"
+#include "reportFileWriter.h"
+#include "reportWorkbookFrame.h"
 
 #include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QFile>
-#include <QImage>
-#include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -86,11 +83,6 @@ QString chkReportPage::resultGauge(double value, double low, double high, QStrin
 
 namespace {
 
-QString hospitalValue(const char* key)
-{
-    return getHospitalValue(QLatin1String(key));
-}
-
 QString asIs(const QString& text)
 {
     return text;
@@ -126,31 +118,8 @@ printTool* chkReportPage::makePrintTool(int pagesPerSheet) const
 
 bool chkReportPage::exportPdf(const QString& fileName) const
 {
-    if (fileName.isEmpty())
-        return false;
-    QTemporaryDir tmp;
-    if (!tmp.isValid()) {
-        qDebug() << "chkReportPage::exportPdf no temporary folder" << tmp.errorString();
-        return false;
-    }
-    const QString tmpPdf = tmp.filePath(QStringLiteral("report.pdf"));
-    {
-        std::unique_ptr<printTool> tool(makePrintTool(0));
-        tool->exportPdf(tmpPdf);
-    }
-    QFile built(tmpPdf);
-    if (!built.open(QIODevice::ReadOnly) || built.size() == 0) {
-        qDebug() << "chkReportPage::exportPdf nothing written" << built.errorString();
-        return false;
-    }
-    const QByteArray bytes = built.readAll();
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        qDebug() << "chkReportPage::exportPdf" << fileName << "error:" << out.errorString();
-        out.cancelWriting();
-        return false;
-    }
-    return true;
+    std::unique_ptr<printTool> tool(makePrintTool(0));
+    return reportFileWriter::writePdf(*tool, fileName);
 }
 
 void chkReportPage::printPreview() const
@@ -177,49 +146,15 @@ bool chkReportPage::printSheets(int pagesPerSheet) const
 
 bool chkReportPage::exportExcel(const QString& fileName) const
 {
-    const QString hospital = hospitalValue("hospital");
-    const QString address = hospitalValue("address");
-    const QString phone = hospitalValue("phone");
-    const QString email = hospitalValue("email");
-    const QColor accent(138, 170, 197);
-    const QColor grey(128, 128, 128);
-
     XlsxDocument doc;
-    doc.setGridLinesVisible(false);
+    reportWorkbookFrame::setUpSheet(doc);
     const XlsxFormat base = workbookBaseFormat();
-    doc.setColumnWidth(1, 9, 10.5);
-    doc.setColumnFormat(1, 9, base);
 
     auto cellName = [](char column, int row) { return QStringLiteral("%1%2").arg(QLatin1Char(column)).arg(row); };
-    auto separator = [&](int row) {
-        XlsxFormat f;
-        f.setPatternBackgroundColor(accent);
-        mergeCellBlock(doc, 'A', row, 3, 1, f);
-        f.setPatternBackgroundColor(grey);
-        f.setLeftBorderStyle(XlsxFormat::BorderThick);
-        f.setLeftBorderColor(Qt::white);
-        mergeCellBlock(doc, 'D', row, 6, 1, f);
-        doc.setRowHeight(row, row, 5.0);
-    };
+    auto separator = [&doc](int row) { reportWorkbookFrame::writeBand(doc, row); };
 
     // Heading: logo, clinic name, report title.
-    if (!isOptionOff(1) && QFile::exists(QStringLiteral("./print_logo.png"))) {
-        const QImage logo(QStringLiteral("./print_logo.png"));
-        if (!logo.isNull())
-            doc.insertImage(0, 0, logo.scaled(120, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
-    mergeCellBlock(doc, 'A', 1, 2, 2, base);
-    XlsxFormat title = base;
-    title.setHorizontalAlignment(XlsxFormat::AlignHCenter);
-    title.setVerticalAlignment(XlsxFormat::AlignTop);
-    title.setFontSize(base.fontSize() * 2);
-    title.setFontBold(true);
-    title.setFontColor(accent);
-    doc.write(QStringLiteral("C1"), hospital, XlsxFormat());
-    mergeCellBlock(doc, 'C', 1, 5, 1, title);
-    title.setFontSize(base.fontSize() * 3 / 2);
-    doc.write(QStringLiteral("C2"), QStringLiteral("生化检验报告单"), XlsxFormat());
-    mergeCellBlock(doc, 'C', 2, 5, 1, title);
+    reportWorkbookFrame::writeHeading(doc, QStringLiteral("生化检验报告单"), !isOptionOff(1));
 
     const ReportPatientInfo& p = patientInfo;
     const int r1 = writeMergedCell(3, testReportCells::headingFields(p, ageText, asIs), 3, &doc);
@@ -310,27 +245,7 @@ bool chkReportPage::exportExcel(const QString& fileName) const
 
     // Contact rows.
     separator(t);
-    const int u = t + 1;
-    XlsxFormat contact = base;
-    contact.setFontColor(accent);
-    contact.setFontBold(true);
-    char c = 'A';
-    if (!isOptionOff(2)) {
-        doc.write(cellName('A', u), QCoreApplication::translate("T", "电话") + QLatin1Char(':') + phone, XlsxFormat());
-        mergeCellBlock(doc, 'A', u, 3, 1, contact);
-        c = 'D';
-    }
-    if (!isOptionOff(3)) {
-        doc.write(cellName(c, u), QCoreApplication::translate("T", "邮箱") + QLatin1Char(':') + email, XlsxFormat());
-        mergeCellBlock(doc, c, u, 3, 1, contact);
-    }
-    const QImage makerLogo(QStringLiteral(":/images/logo_qv.png"));
-    if (!makerLogo.isNull())
-        doc.insertImage(u, 7, makerLogo.scaledToWidth(120, Qt::SmoothTransformation));
-    if (!isOptionOff(4)) {
-        doc.write(cellName('A', u + 1), QCoreApplication::translate("T", "地址") + QLatin1Char(':') + address, XlsxFormat());
-        mergeCellBlock(doc, 'A', u + 1, 6, 1, contact);
-    }
+    reportWorkbookFrame::writeContact(doc, t + 1, !isOptionOff(2), !isOptionOff(3), !isOptionOff(4));
 
     if (!doc.saveAs(fileName)) {
         qDebug() << "chkReportPage::exportExcel" << fileName << "error:" << doc.errorString();

@@ -4,7 +4,12 @@
 #include "elementBase.h"
 #include "elementTemplate.h"
 
+#include "SystemSettings.h"
+
+#include <QColor>
 #include <QCoreApplication>
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -318,6 +323,131 @@ QString reportFragments<Node>::rangeBar(double value, double lowLimit, double hi
     barHtml = table->html();
     delete table;
     return colour;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::reportTitle(const QString& heading, const QVector<HtmlCell>& fields,
+                                               int columns) const
+{
+    const QString accent = QColor(138, 170, 197).name();
+    const QString hospital = getHospitalValue(QStringLiteral("hospital"));
+    elementBase* root = fontDiv();
+    elementBase* outer = elementBase::createElement(
+        QStringLiteral("table"), Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
+                                            {QStringLiteral("style"), QStringLiteral("'text-align: center;'")}});
+    root->m_children.append(outer);
+
+    elementBase* row1 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    outer->m_children.append(row1);
+    elementBase* logoCell = elementBase::createElement(
+        QStringLiteral("td"), Attributes{{QStringLiteral("width"), QStringLiteral("'20%'")},
+                                         {QStringLiteral("rowspan"), QStringLiteral("'2'")}});
+    row1->m_children.append(logoCell);
+    elementBase* logoBox = Node::createElementText(QString(), QString(), Attributes());
+    elementBase* image = Node::createElementText(QStringLiteral("img"), QString(), Attributes());
+    logoBox->m_children.append(image);
+    logoCell->m_children.append(logoBox);
+    logoBox->setNumber(1);
+    const bool logoOn = !isOptionOff(1);
+    logoBox->setVisible(logoOn, QString());
+    image->setVisible(logoOn, QStringLiteral("logo"));
+    if (!QFile::exists(QStringLiteral("./print_logo.png"))) {
+        logoBox->setVisible(false, QString());
+        image->setVisible(false, QStringLiteral("logo"));
+    } else {
+        const QImage logo = QImage(QStringLiteral("./print_logo.png"))
+                                .scaled(120, 80, Qt::KeepAspectRatio, Qt::FastTransformation);
+        image->m_attributes = Attributes{{QStringLiteral("src"), QStringLiteral("'./print_logo.png'")},
+                                         {QStringLiteral("width"), QString::number(logo.width())}};
+    }
+
+    elementBase* nameCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("width"), QStringLiteral("'60%'")},
+                   {QStringLiteral("style"),
+                    QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold; '")}});
+    row1->m_children.append(nameCell);
+    if (!hospital.isEmpty()) {
+        nameCell->m_children.append(elementBase::createElementText(
+            QStringLiteral("p"), hospital.toHtmlEscaped(),
+            Attributes{{QStringLiteral("style"), QStringLiteral("'width:100%;font-size: 30px; color:%1'").arg(accent)}}));
+    }
+    row1->m_children.append(elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
+                   {QStringLiteral("width"), QStringLiteral("'20%'")},
+                   {QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; '")}}));
+
+    elementBase* row2 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    outer->m_children.append(row2);
+    elementBase* titleCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("style"), QStringLiteral("'text-align: center; vertical-align: middle; font-weight:bold;'")}});
+    row2->m_children.append(titleCell);
+    titleCell->m_children.append(elementBase::createElementText(
+        QStringLiteral("p"), heading,
+        Attributes{{QStringLiteral("style"), QStringLiteral("'width:100%; font-size: 18px; color:%1'").arg(accent)}}));
+
+    elementBase* row3 = elementBase::createElementText(QStringLiteral("tr"), QString(), Attributes());
+    outer->m_children.append(row3);
+    elementBase* fieldCell = elementBase::createElement(
+        QStringLiteral("td"),
+        Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
+                   {QStringLiteral("colspan"), QStringLiteral("'3'")},
+                   {QStringLiteral("style"), QStringLiteral("'vertical-align: bottom; text-align:left; '")}});
+    row3->m_children.append(fieldCell);
+    elementBase* grid = createTable(fields, columns, 100);
+    grid->m_attributes.insert(QStringLiteral("style"), QStringLiteral("'vertical-align: top; text-align:left; '"));
+    fieldCell->m_children.append(grid);
+    return root;
+}
+
+template <class Node>
+elementBase* reportFragments<Node>::reportContact() const
+{
+    const QString accentColour = QColor(138, 170, 197).name();
+    const QString address = getHospitalValue(QStringLiteral("address")).toHtmlEscaped();
+    const QString phone = getHospitalValue(QStringLiteral("phone")).toHtmlEscaped();
+    const QString email = getHospitalValue(QStringLiteral("email")).toHtmlEscaped();
+    elementBase* root = fontDiv();
+    const Attributes accent{{QStringLiteral("style"), QStringLiteral("'color:%1; font-weight:bold;'").arg(accentColour)}};
+    Attributes addressAttributes = accent;
+    addressAttributes.insert(QStringLiteral("colspan"), QStringLiteral("'2'"));
+
+    elementBase* logoBox = Node::createElementText(QString(), QString(), Attributes());
+    logoBox->m_children.append(Node::createElement(QStringLiteral("img"),
+                                                   Attributes{{QStringLiteral("width"), QStringLiteral("120")},
+                                                              {QStringLiteral("src"), QStringLiteral(":/images/logo_qv.png")}}));
+    const QVector<HtmlCell> cells{
+        HtmlCell(2, QCoreApplication::translate("T", "电话") + QLatin1Char(':') + phone, accent, nullptr),
+        HtmlCell(3, QCoreApplication::translate("T", "邮箱") + QLatin1Char(':') + email, accent, nullptr),
+        HtmlCell(-1, QString(),
+                 Attributes{{QStringLiteral("rowspan"), QStringLiteral("'2'")},
+                            {QStringLiteral("style"), QStringLiteral("'vertical-align: middle; text-align:right;'")}},
+                 logoBox),
+        HtmlCell(4, QCoreApplication::translate("T", "地址") + QLatin1Char(':') + address, addressAttributes, nullptr),
+        HtmlCell(-1, QString(), Attributes(), nullptr),
+    };
+    root->m_children.append(createFullWidthTable(cells, 3));
+    return root;
+}
+
+template <class Node>
+QString reportFragments<Node>::resultRowStyle(int index, int count, bool bold)
+{
+    static const char* const first =
+        "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
+        "                    vertical-align: top;                    padding-top:5px;";
+    static const char* const last =
+        "border-top: 1px solid transparent;                    border-bottom: 1px solid black;"
+        "                    vertical-align: top;                    padding-bottom:5px;";
+    static const char* const inner =
+        "border-top: 1px solid transparent;                    border-bottom: 1px solid transparent;"
+        "                    vertical-align: top;";
+    QString style = QString::fromUtf8(index == 0 ? first : (index == count - 1 ? last : inner));
+    if (bold)
+        style += QStringLiteral(" font-weight: bold; ");
+    return style;
 }
 
 template class reportFragments<elementBase>;

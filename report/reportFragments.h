@@ -40,6 +40,15 @@ public:
                                QVector<HtmlCell>& cells);
     static QString rangeBar(double value, double lowLimit, double highLimit, double scaleTop,
                             QString& barHtml, QString& arrow);
+
+    // The title block of a report: clinic logo (option 1) and name from the clinic details, the
+    // report heading and the header fields laid out `columns` to a row. Values are escaped.
+    elementBase* reportTitle(const QString& heading, const QVector<HtmlCell>& fields, int columns) const;
+    // The contact block: phone (option 2), e-mail (3), address (4) and the maker logo.
+    elementBase* reportContact() const;
+    // Style of the cells of result row `index` of `count`: space above the first, a rule and
+    // space below the last; bold for a row out of its range.
+    static QString resultRowStyle(int index, int count, bool bold);
 };
 
 class elementTemplate;
