@@ -1,4 +1,5 @@
 #include "PrintPreview.h"
+#include "PrintPreviewQc.h"
 
 #include "ui_PrintPreview.h"
 
@@ -35,8 +36,8 @@ PrintPreview::PrintPreview(QWidget* parent) : baseDlg(parent), ui(new Ui::PrintP
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
     QTimer::singleShot(1, this, &PrintPreview::loadSettings);
 
-    // ---- QC page added here: the QC settings page takes the place of tab_qc, and its
-    // signal_logoChange is connected to slot_logoChange. ----
+    // The QC page (tab_qc) uploads to the same logo: both previews show the current one.
+    connect(ui->tab_qc, &PrintPreviewQc::signal_logoChange, this, &PrintPreview::slot_logoChange);
 }
 
 PrintPreview::~PrintPreview()

@@ -8,11 +8,13 @@
 #include "dlgEditText.h"
 #include "qcPreviewPage.h"
 #include "qcReportBlocks.h"
+#include "replaceFile.h"
 
 #include <QCheckBox>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QJsonArray>
@@ -209,9 +211,10 @@ void PrintPreviewQc::on_pushButton_qc_save_clicked()
 void PrintPreviewQc::on_pushButton_upload_logo_qc_clicked()
 {
     const QString name = QFileDialog::getOpenFileName(this, tr("Open File"), QString(), QStringLiteral("Images (*.png *.jpg)"));
-    if (name.isEmpty() || !QFile::exists(name))
+    if (name.isEmpty() || !QFileInfo(name).isFile())
         return;
-    copyFileOverwrite(name, QDir::currentPath() + QStringLiteral("/print_logo.png"));
+    // The logo itself chosen again is kept; any copy goes through a temporary file.
+    replaceFile(name, QDir::currentPath() + QStringLiteral("/print_logo.png"));
     refreshPreview();
     emit signal_logoChange();
 }
