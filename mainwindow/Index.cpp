@@ -6,6 +6,7 @@
 #include "FileUtils.h"
 #include "Patientfind.h"
 #include "PcComData.h"
+#include "Rabbitmq.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
@@ -96,6 +97,7 @@ Index::Index(QWidget* parent)
     connect(link, SIGNAL(sendresultQuery(QJsonObject)), this, SLOT(receiveresultQuery(QJsonObject)));
     connect(link, &PcComData::slgnalUpdateComItem, this, &Index::slotUpdateComItem);
     link->startScanPort();
+    connect(Rabbitmq::getInstance(), &Rabbitmq::reciveRabbit, this, &Index::reciveReport_slot);
 
     m_cmdTimer = new QTimer(this);
     m_resultSizeTimer = new QTimer(this);

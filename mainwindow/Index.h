@@ -17,6 +17,7 @@
 #include "UserEntry.h"
 #include "Userdb.h"
 #include "MysqlDatadb.h"
+#include "NetworkImport.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -191,6 +192,7 @@ public:
     MysqlDatadb m_mysqlDatadb;
     Historyrecord* m_historyrecord = nullptr;
     Userdb m_userdb;
+    NetworkImport m_networkImport{m_mysqlDatadb, m_indexdb, m_userdb};
     ConsolidatedReport* m_consolidatedReport = nullptr;
     Referencevalue* m_referencevalue = nullptr;
     Hospitalname* m_hospitalname = nullptr;
@@ -237,6 +239,9 @@ private:
     void writePrintDefaults();
     void requestUpdateDescription();
     void refreshQcTab();
+    // Network import helpers (IndexNetwork.cpp).
+    void registerWithCloud(const QString& device);
+    void runPendingAutoImport();
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);
 
@@ -244,4 +249,6 @@ private:
     // Requests of missing results sent again after a reply went astray, this transfer.
     int m_queryRetries = 0;
     bool m_queryInFlight = false;
+    // A cloud notice arrived while an import ran.
+    bool m_autoImportPending = false;
 };
