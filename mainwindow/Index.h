@@ -241,6 +241,7 @@ private:
     void refreshQcTab();
     // Network import helpers (IndexNetwork.cpp).
     void registerWithCloud(const QString& device);
+    void showModeLabel();
     void runPendingAutoImport();
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);

@@ -15,7 +15,10 @@ void Index::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         buildDataMenu();
+        const bool modeShown = !ui->modelabel->text().isEmpty();
         ui->retranslateUi(this);
+        if (modeShown)
+            showModeLabel();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

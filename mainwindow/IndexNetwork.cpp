@@ -76,12 +76,21 @@ void Index::registerWithCloud(const QString& device)
     m_sycManager->post(request, body);
 }
 
+// The acquisition mode in the top bar, in the current language.
+void Index::showModeLabel()
+{
+    if (dbHelper::currentFileName() == QLatin1String("database.db3"))
+        ui->modelabel->setText(tr("当前获取数据模式为 网络模式..."));
+    else
+        ui->modelabel->setText(tr("当前获取数据模式为 串口模式..."));
+}
+
 void Index::on_dataButton_clicked()
 {
     writeIniValues(kModeFile, QStringLiteral("systemCfg"), {{QStringLiteral("get"), 3}});
     dbHelper::getInstance()->close();
     dbHelper::getInstance()->openDatabase();
-    ui->modelabel->setText(tr("当前获取数据模式为 网络模式..."));
+    showModeLabel();
 
     NetworkImport::Clinic clinic;
     clinic.hospital = getHospitalValue(QStringLiteral("hospital"));
