@@ -10,6 +10,7 @@
 #include "Userdb.h"
 #include "configAccess.h"
 #include "dbHelper.h"
+#include "httpBusiness.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -369,6 +370,39 @@ private slots:
         QCOMPARE(q.value(0).toInt(), 1);
         QCOMPARE(LocalCloud::sql("select count(*) from deviceinfomation where hospital = '<b>Vet</b> O\\'Brien'"),
                  QStringList{"1"});
+    }
+
+    // "config.db" is replaced only by a complete configuration database.
+    void configDownloadKeepsTheOldFileUnlessComplete()
+    {
+        QFile served(LocalCloud::dir() + "/config.db");
+        QVERIFY(served.open(QIODevice::ReadOnly));
+        const QByteArray good = served.readAll();
+        served.close();
+        QVERIFY(good.size() > 4096);
+
+        configAccess::getInstance()->closeConfigDb();
+        QFile::remove("config.db");
+        QVERIFY(httpBusiness::downloadConfigDb());
+        QFile local("config.db");
+        QVERIFY(local.open(QIODevice::ReadOnly));
+        QCOMPARE(local.readAll(), good);
+        local.close();
+        QVERIFY(!configAccess::getInstance()->getProjectNames().isEmpty());
+
+        const auto serve = [&](const QByteArray& data) {
+            QFile f(LocalCloud::dir() + "/config.db");
+            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
+        };
+        for (const QByteArray& bad : {good.left(good.size() / 2), QByteArray("<html>502 Bad Gateway</html>"), QByteArray()}) {
+            QVERIFY(serve(bad));
+            QVERIFY(!httpBusiness::downloadConfigDb());
+            QFile now("config.db");
+            QVERIFY(now.open(QIODevice::ReadOnly));
+            QCOMPARE(now.readAll(), good);
+        }
+        QVERIFY(serve(good));
+        QVERIFY(!configAccess::getInstance()->getProjectNames().isEmpty());
     }
 
     void killedDuringImportThenImportedAgain()
