@@ -5,6 +5,7 @@
 #include "SystemSettings.h"
 #include "dbHelper.h"
 #include "httpBusiness.h"
+#include "Rabbitmq.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -46,6 +47,8 @@ int main(int argc, char* argv[])
         window.show();
         code = app.exec();
     }
+    // The notice listener's thread ends before the application object goes.
+    Rabbitmq::getInstance()->shutdown();
     guard.release();
     return code;
 }

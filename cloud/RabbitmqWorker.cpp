@@ -148,8 +148,8 @@ void RabbitmqWorker::run()
             QMutexLocker lock(&m_mutex);
             if (m_stop)
                 break;
-            // A new queue or broker is taken up at once; a lost link after a pause.
-            if (m_configChanged || m_queues.size() != queues.size())
+            // A new broker is taken up at once; a lost link after a pause.
+            if (m_configChanged)
                 continue;
         }
         pause(backoff);
@@ -189,33 +189,50 @@ bool RabbitmqWorker::connectAndConsume(Session& s, const CloudConfig& config, co
         return false;
     }
     for (const QString& queue : queues) {
-        const QByteArray name = queue.toUtf8();
-        // Durable and deleted with its last consumer, as the cloud creates it.
-        amqp_queue_declare(s.conn, kChannel, amqp_cstring_bytes(name.constData()), 0, 1, 0, 1, amqp_empty_table);
-        reply = amqp_get_rpc_reply(s.conn);
-        if (reply.reply_type != AMQP_RESPONSE_NORMAL) {
-            qWarning() << "Rabbitmq: declaring" << queue << "failed:" << replyText(reply);
+        if (!declareAndConsume(s, queue))
             return false;
-        }
-        amqp_basic_consume(s.conn, kChannel, amqp_cstring_bytes(name.constData()), amqp_empty_bytes, 0, 1, 0,
-                           amqp_empty_table);
-        reply = amqp_get_rpc_reply(s.conn);
-        if (reply.reply_type != AMQP_RESPONSE_NORMAL) {
-            qWarning() << "Rabbitmq: consuming" << queue << "failed:" << replyText(reply);
-            return false;
-        }
-        qDebug() << "Rabbitmq: consuming" << queue;
     }
+    return true;
+}
+
+bool RabbitmqWorker::declareAndConsume(Session& s, const QString& queue)
+{
+    const QByteArray name = queue.toUtf8();
+    // Durable and deleted with its last consumer, as the cloud creates it.
+    amqp_queue_declare(s.conn, kChannel, amqp_cstring_bytes(name.constData()), 0, 1, 0, 1, amqp_empty_table);
+    amqp_rpc_reply_t reply = amqp_get_rpc_reply(s.conn);
+    if (reply.reply_type != AMQP_RESPONSE_NORMAL) {
+        qWarning() << "Rabbitmq: declaring" << queue << "failed:" << replyText(reply);
+        return false;
+    }
+    amqp_basic_consume(s.conn, kChannel, amqp_cstring_bytes(name.constData()), amqp_empty_bytes, 0, 1, 0,
+                       amqp_empty_table);
+    reply = amqp_get_rpc_reply(s.conn);
+    if (reply.reply_type != AMQP_RESPONSE_NORMAL) {
+        qWarning() << "Rabbitmq: consuming" << queue << "failed:" << replyText(reply);
+        return false;
+    }
+    qDebug() << "Rabbitmq: consuming" << queue;
     return true;
 }
 
 void RabbitmqWorker::consumeLoop(Session& s, int knownQueues)
 {
     for (;;) {
+        QStringList added;
         {
             QMutexLocker lock(&m_mutex);
-            if (m_stop || m_configChanged || m_queues.size() != knownQueues)
+            if (m_stop || m_configChanged)
                 return;
+            added = m_queues.mid(knownQueues);
+        }
+        // A queue registered later joins the open link.
+        for (const QString& queue : qAsConst(added)) {
+            if (!declareAndConsume(s, queue)) {
+                s.loggedIn = false;
+                return;
+            }
+            ++knownQueues;
         }
         amqp_maybe_release_buffers(s.conn);
         amqp_envelope_t envelope;

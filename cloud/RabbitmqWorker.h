@@ -37,7 +37,9 @@ protected:
 private:
     struct Session;
     bool connectAndConsume(Session& s, const CloudConfig& config, const QStringList& queues);
-    // Runs until the link fails, the thread is stopped or a new queue or broker is given.
+    bool declareAndConsume(Session& s, const QString& queue);
+    // Runs until the link fails, the thread is stopped or a new broker is given; queues added
+    // meanwhile are declared and consumed on the open link.
     void consumeLoop(Session& s, int knownQueues);
     void setConsuming(bool consuming);
     void pause(int ms);
