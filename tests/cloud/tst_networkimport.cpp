@@ -409,7 +409,7 @@ private slots:
     {
         const QString device = "NI-K";
         QVERIFY(LocalCloud::addDevice(device, "pk"));
-        QVERIFY(LocalCloud::addReports(device, 20000, {"--no-notice"}));
+        QVERIFY(LocalCloud::addReports(device, 10000, {"--no-notice"}));
         setAccounts({{device, "pk"}});
 
         QProcess child;
@@ -438,7 +438,7 @@ private slots:
         NetworkImport import(m_cloud, m_indexdb, m_userdb);
         const NetworkImport::Outcome out = import.importAll({}, {});
         QCOMPARE(out.status, NetworkImport::Status::Done);
-        QCOMPARE(out.stored, 20000 - afterKill.size());
+        QCOMPARE(out.stored, 10000 - afterKill.size());
         QCOMPARE(localRows(device), cloudRows(device));
         QCOMPARE(NetworkImport::readCheckpoint(device), cloudMaxId(device));
     }
