@@ -4,17 +4,14 @@
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "dbHelper.h"
+#include "httpBusiness.h"
+#include "Rabbitmq.h"
 
 #include <QApplication>
 #include <QDebug>
 
 // The program's main window.
 using MainWindow = Index;
-
-namespace {
-// Refreshes "config.db" from the cloud; the cloud link does it.
-void downloadConfigDb() {}
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -38,7 +35,8 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    downloadConfigDb();
+    // The shared configuration; an incomplete or unreadable download keeps the old file.
+    httpBusiness::downloadConfigDb();
 
     if (!dbHelper::getInstance()->openDatabase())
         qDebug() << "main: the main database could not be opened";
@@ -49,6 +47,8 @@ int main(int argc, char* argv[])
         window.show();
         code = app.exec();
     }
+    // The notice listener's thread ends before the application object goes.
+    Rabbitmq::getInstance()->shutdown();
     guard.release();
     return code;
 }

@@ -1,7 +1,42 @@
 #include "MysqlDatadb.h"
 #include "MysqlConnect.h"
 
+#include <QDebug>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Columns of report_card as the cloud lays them out.
+enum ReportColumn {
+    ColId = 0,
+    ColChkdatetime = 2,
+    ColErrcode = 3,
+    ColMachineid = 4,
+    ColPanelid = 5,
+    ColPanelindex = 7,
+    ColPanellot = 8,
+    ColPatientinfo = 9,
+    ColTestresults = 12,
+    ColState = 15,
+};
+
+// The low three error bits as three binary digits ("001" to "111"); empty when none is set.
+QString errcodeText(qint64 code)
+{
+    const int bits = int(code & 7);
+    return bits ? QString::number(bits, 2).rightJustified(3, QLatin1Char('0')) : QString();
+}
+
+QString jsonText(const QJsonValue& v)
+{
+    return v.isString() ? v.toString() : v.toVariant().toString();
+}
+
+}
 
 MysqlDatadb::MysqlDatadb(QObject* parent) : QObject(parent) {}
 
@@ -18,4 +53,106 @@ bool MysqlDatadb::updateDeviceInfo(QString hospital, QString phone, QString addr
                                        "adress=:adress WHERE devicename = :devicename");
     QSqlQuery query(m_sqlDatabase);
     return conn->exec(query, sql, {hospital, phone, address, devicename});
+}
+
+bool MysqlDatadb::findDevice(const QString& devicename, QVector<DeviceEntry>* out)
+{
+    MysqlConnect* conn = MysqlConnect::getInstance();
+    if (!conn->open())
+        return false;
+    m_sqlDatabase = conn->database();
+    QSqlQuery query(m_sqlDatabase);
+    if (!conn->exec(query,
+                    QStringLiteral("select * from device_register where 1=1 and BINARY devicename=? "
+                                   "and state=1 LIMIT 1"),
+                    {devicename})) {
+        qWarning() << "MysqlDatadb::findDevice error:" << query.lastError().text();
+        return false;
+    }
+    if (query.next()) {
+        DeviceEntry e;
+        e.devicename = query.value(1).toString();
+        e.devicepassword = query.value(2).toString();
+        qDebug() << "devicename" << e.devicename;
+        if (out)
+            out->append(e);
+    }
+    return true;
+}
+
+bool MysqlDatadb::findReport(const QString& machineid, int offset, QVector<PanelChkRecord>* out)
+{
+    // The index on machineid finds the rows; BINARY keeps the match exact.
+    return fetchReports("MysqlDatadb::findReport",
+                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
+                                       "AND resultserr = 0 ORDER BY id LIMIT ?, ?"),
+                        {machineid, machineid, qMax(0, offset), kOffsetFetchLimit}, out);
+}
+
+bool MysqlDatadb::findReportEx(const QString& machineid, int& maxId, QVector<PanelChkRecord>* out)
+{
+    return fetchReports("MysqlDatadb::findReportEx",
+                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
+                                       "AND id > ? AND resultserr = 0 ORDER BY id"),
+                        {machineid, machineid, maxId}, out);
+}
+
+bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVariantList& values,
+                               QVector<PanelChkRecord>* out)
+{
+    MysqlConnect* conn = MysqlConnect::getInstance();
+    if (!conn->open())
+        return false;
+    m_sqlDatabase = conn->database();
+    QSqlQuery query(m_sqlDatabase);
+    if (!conn->exec(query, sql, values)) {
+        qWarning() << caller << "error:" << query.lastError().text();
+        return false;
+    }
+    const int summaryColumn = query.record().indexOf(QStringLiteral("summary"));
+    QVector<PanelChkRecord> rows;
+    while (query.next())
+        rows.append(recordFromRow(query, summaryColumn));
+    // A link lost while the rows streamed in leaves them incomplete.
+    if (query.lastError().isValid()) {
+        qWarning() << caller << "error:" << query.lastError().text();
+        return false;
+    }
+    if (out)
+        *out += rows;
+    return true;
+}
+
+PanelChkRecord MysqlDatadb::recordFromRow(const QSqlQuery& query, int summaryColumn)
+{
+    PanelChkRecord r;
+    r.id = query.value(ColId).toInt();
+    r.chkdatetime = query.value(ColChkdatetime).toDateTime();
+    r.Errcode = errcodeText(query.value(ColErrcode).toLongLong());
+    r.machineid = query.value(ColMachineid).toString();
+    r.panelid = query.value(ColPanelid).toInt();
+    r.panelindex = query.value(ColPanelindex).toInt();
+    r.panellot = query.value(ColPanellot).toInt();
+    r.patientinfo = query.value(ColPatientinfo).toString();
+    r.testresults = query.value(ColTestresults).toString();
+    r.state = query.value(ColState).toInt();
+
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.patientinfo.toUtf8(), &error);
+    const QString summary = summaryColumn >= 0 ? query.value(summaryColumn).toString() : QString();
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+        qDebug() << "数据解析有误";
+        r.testType = summary.contains(QLatin1String("(zk)")) ? 1 : 0;
+        return r;
+    }
+    const QJsonObject patient = doc.object();
+    r.speciesname = jsonText(patient.value(QStringLiteral("division")));
+    r.animalsexname = jsonText(patient.value(QStringLiteral("sex")));
+    r.QcLot = jsonText(patient.value(QStringLiteral("QcLot")));
+    r.sampletypename = jsonText(patient.value(QStringLiteral("swatchType")));
+    if (patient.value(QStringLiteral("Qc")).toBool())
+        r.testType = 1;
+    else
+        r.testType = summary.contains(QLatin1String("(zk)")) ? 1 : 0;
+    return r;
 }

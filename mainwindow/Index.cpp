@@ -9,6 +9,7 @@
 #include "PcComData.h"
 #include "ResultListModel.h"
 #include "PrintSettings.h"
+#include "Rabbitmq.h"
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
@@ -97,6 +98,7 @@ Index::Index(QWidget* parent)
 
     // The analyzer link, the conversation with its timers and the port scanner.
     setUpSerial();
+    connect(Rabbitmq::getInstance(), &Rabbitmq::reciveRabbit, this, &Index::reciveReport_slot);
 
     ui->tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -19,6 +19,7 @@
 #include "AnalyzerConversation.h"
 #include "MysqlDatadb.h"
 #include "PortChoice.h"
+#include "NetworkImport.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -205,6 +206,7 @@ public:
     MysqlDatadb m_mysqlDatadb;
     Historyrecord* m_historyrecord = nullptr;
     Userdb m_userdb;
+    NetworkImport m_networkImport{m_mysqlDatadb, m_indexdb, m_userdb};
     QPointer<ConsolidatedReport> m_consolidatedReport;   // the last merged report opened
     Referencevalue* m_referencevalue = nullptr;
     Hospitalname* m_hospitalname = nullptr;
@@ -256,6 +258,10 @@ private:
     void writePrintDefaults();
     void requestUpdateDescription();
     void refreshQcTab();
+    // Network import helpers (IndexNetwork.cpp).
+    void registerWithCloud(const QString& device);
+    void showModeLabel();
+    void runPendingAutoImport();
     // Report commands helper (IndexReport.cpp).
     void exportCurrentReport(const QString& filter, bool excel);
 
@@ -269,4 +275,6 @@ private:
     ResultListModel* m_resultModel = nullptr;
     AnalyzerConversation* m_conversation = nullptr;
     PortChoice m_portChoice;
+    // A cloud notice arrived while an import ran.
+    bool m_autoImportPending = false;
 };

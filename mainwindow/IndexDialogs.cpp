@@ -30,6 +30,8 @@
 #include "Referencevalue.h"
 #include "Clinical.h"
 #include "Animalsex.h"
+#include "Upgrade.h"
+#include "User.h"
 
 namespace {
 // Creates the dialog without parent, keeps it in `member` while it runs modally under the
@@ -76,7 +78,13 @@ void Index::on_pushButton_12_clicked()
 
 void Index::slot_upgradeUI()
 {
-    // The software-information dialog comes with the cloud link.
+    m_upgrade = new Upgrade(nullptr);
+    m_upgrade->setParent(this, m_upgrade->windowFlags() | Qt::Dialog);
+    m_upgrade->setCurrentVersion(m_version);
+    m_upgrade->checkForUpdate();
+    m_upgrade->exec();
+    delete m_upgrade;
+    m_upgrade = nullptr;
 }
 
 void Index::slot_hospitalnameUI()
@@ -103,7 +111,7 @@ void Index::slot_clinicalUI()
 
 void Index::slot_userUI()
 {
-    // The device-account dialog comes with the cloud link.
+    runOwned(this, m_user);
 }
 
 void Index::slot_helpUI()

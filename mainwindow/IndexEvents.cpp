@@ -17,11 +17,14 @@ void Index::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         buildDataMenu();
+        const bool modeShown = !ui->modelabel->text().isEmpty();
         ui->retranslateUi(this);
         setListHeaders();
         applyShortcuts();
         retranslateDetailNames();
         initComboBox();
+        if (modeShown)
+            showModeLabel();
         refreshTable();
         refreshQcTab();
         setLocaleByLanguage(getLanguage());

@@ -6,8 +6,10 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-Userdb::Userdb(QObject* parent) : QObject(parent)
+Userdb::Userdb(QObject* parent, const QString& connection) : QObject(parent)
 {
+    if (!connection.isEmpty())
+        m_sqlDatabase = QSqlDatabase::database(connection, false);
 }
 
 bool Userdb::insertData(const UserEntry& entry)

@@ -5,12 +5,12 @@
 #include <QSqlDatabase>
 #include <QVector>
 
-// Device accounts: table "user" of the main database (default connection).
+// Device accounts: table "user" of the main database (default connection, or the named one).
 class Userdb : public QObject
 {
     Q_OBJECT
 public:
-    explicit Userdb(QObject* parent = nullptr);
+    explicit Userdb(QObject* parent = nullptr, const QString& connection = QString());
     // Stores one account (its id is not used). Returns whether the statement ran.
     bool insertData(const UserEntry& entry);
     // Appends every account in id order; false when the query fails.
