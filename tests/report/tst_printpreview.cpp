@@ -1,3 +1,4 @@
+#include "LanguageLoader.h"
 #include "MessageBoxCloser.h"
 #include "PrintPreview.h"
 #include "PrintPreviewQc.h"
@@ -123,6 +124,7 @@ class tst_printpreview : public QObject
     }
 
 private slots:
+    void initTestCase() { LanguageLoader::instance(); }
     void defaultsWithoutSettingsFile()
     {
         TempWorkDir dir;
