@@ -19,7 +19,7 @@ lxw_color_t toLxwColor(const QColor& color)
 {
     // 0 means "no colour" to the writer: black has a value of its own.
     const lxw_color_t rgb = lxw_color_t(color.rgb() & 0xFFFFFF);
-    return rgb == 0 ? LXW_COLOR_BLACK : rgb;
+    return rgb == 0 ? lxw_color_t(LXW_COLOR_BLACK) : rgb;
 }
 
 uint8_t toLxwBorder(XlsxFormat::BorderStyle style)
