@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
-#include <QSettings>
 #include <QStyledItemDelegate>
 #include <QUrl>
 
@@ -196,16 +195,9 @@ void Index::migrateLegacyAccount()
     const QString path = QStringLiteral("./saveFile/user.ini");
     if (!QFile::exists(path))
         return;
-    QString name;
-    QString password;
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setIniCodec("UTF8");
-        settings.beginGroup(QStringLiteral("/systemCfg"));
-        name = settings.value(QStringLiteral("devicename"), QString()).toString();
-        password = settings.value(QStringLiteral("devicepassword"), QString()).toString();
-        settings.endGroup();
-    }
+    const QString group = QStringLiteral("systemCfg");
+    const QString name = readIniValue(path, group, QStringLiteral("devicename"), QString()).toString();
+    const QString password = readIniValue(path, group, QStringLiteral("devicepassword"), QString()).toString();
     if (!name.isEmpty() && !password.isEmpty()) {
         UserEntry entry;
         entry.devicename = name;
