@@ -39,6 +39,13 @@ bool writeIniValues(const QString& fileName, const QString& group, const QVarian
                 QFile::remove(fileName);
         }
     }
+    // A failed QSettings write stays pending in the process-wide settings cache, where later
+    // reads would find it as if it were stored: refuse a file that cannot be written up front.
+    const QFileInfo target(fileName);   // afresh: the file may have been set aside
+    if (target.exists() ? !target.isWritable() : !QFileInfo(target.absolutePath()).isWritable()) {
+        qDebug() << "writeIniValues cannot write" << target.absoluteFilePath();
+        return false;
+    }
     QSettings settings(fileName, QSettings::IniFormat);
     settings.setIniCodec("UTF8");
     if (!group.isEmpty())

@@ -11,5 +11,7 @@ QVariant readIniValue(const QString& fileName, const QString& group, const QStri
                       const QVariant& defaultValue = QVariant());
 
 // Writes the values into the group (an empty group writes top-level keys), creating the folder
-// when needed. Returns true only when the file was really written (sync and status).
+// when needed. Returns true only when the file was really written (sync and status); a file or
+// folder that cannot be written is refused before anything is set, so later reads in this
+// process still see the stored values.
 bool writeIniValues(const QString& fileName, const QString& group, const QVariantMap& values);
