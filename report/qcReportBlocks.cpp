@@ -32,11 +32,6 @@ QString renderAndDelete(elementBase* root)
     return html;
 }
 
-QString quoted(const QString& style)
-{
-    return QLatin1Char('\'') + style + QLatin1Char('\'');
-}
-
 } // namespace
 
 template <class Node>
@@ -74,48 +69,7 @@ QString qcReportBlocks<Node>::body(const reportFragments<Node>& page, const QcRe
                    {QStringLiteral("style"), QStringLiteral("' border-collapse: collapse; '")}});
     append(root, table);
     append(table, page.addHeaderRow(chart, true));
-    elementBase* group = Node::createElementText(QString(), QString(), Attributes());
-
-    const int count = rows.size();
-    for (int k = 0; k < count; ++k) {
-        const ReportItem& item = rows.at(k);
-        QString bar, arrow;
-        const QString colour = page.rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
-        Attributes rowAttributes;
-        if (!colour.isEmpty())
-            rowAttributes.insert(QStringLiteral("style"), QStringLiteral("'color: %1;'").arg(colour));
-        elementBase* tr = Node::createElement(QStringLiteral("tr"), rowAttributes);
-
-        const QString style =
-            page.resultRowStyle(k, count, !colour.isEmpty() && colour != QLatin1String("#000000"));
-        Attributes cell{{QStringLiteral("style"), quoted(style)}};
-        auto td = [tr](const QString& text, const Attributes& attributes) {
-            elementBase* e = Node::createElementText(QStringLiteral("td"), text, attributes);
-            append(tr, e);
-            return e;
-        };
-        td(QString::number(k + 1), cell)->setVisible(!page.isOptionOff(QcOption::NumberColumn), QString());
-        td(esc(item.name), cell);
-        td(esc(item.code), cell);
-        td(esc(item.resultText), cell);
-        if (!chart)
-            td(arrow, cell);
-        td(esc(item.target), cell);
-        td(esc(item.unit), cell);
-        if (item.high == 0 && item.low == 0) {
-            td(QString(), cell);
-        } else {
-            if (!chart)
-                cell.insert(QStringLiteral("style"), quoted(style + QStringLiteral(" text-align:right; ")));
-            td(esc(item.rangeText), cell);
-        }
-        if (chart) {
-            Attributes barCell = cell;
-            barCell.insert(QStringLiteral("colspan"), QStringLiteral("'3'"));
-            td(bar, barCell);
-        }
-        append(group, tr);
-    }
+    elementBase* group = page.resultRows(rows, QcOption::NumberColumn, true);
     append(table, group);
 
     QVector<HtmlCell> serum;
