@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QStyledItemDelegate>
 #include <QUrl>
@@ -55,7 +56,7 @@ Index::Index(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/logo.ico")));
 
     m_updateManager = new QNetworkAccessManager(this);
-    connect(m_updateManager, SIGNAL(finished(QNetworkReply*)), this, SLOT(replyFinished(QNetworkReply*)));
+    connect(m_updateManager, &QNetworkAccessManager::finished, this, &Index::replyFinished);
     requestUpdateDescription();
 
     const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
@@ -92,7 +93,7 @@ Index::Index(QWidget* parent)
     ui->tableWidget->setColumnHidden(0, true);
 
     m_patientfind = new Patientfind(this);
-    connect(m_patientfind, SIGNAL(sendresult(QueryFilter)), this, SLOT(receiveresult(QueryFilter)));
+    connect(m_patientfind, &Patientfind::sendresult, this, &Index::receiveresult);
 
     // The analyzer link, the conversation with its timers and the port scanner.
     setUpSerial();
