@@ -2,6 +2,7 @@
 // once and then N times in a row (default 100), and prints the times beside a floor: the same
 // HTML drawn by a bare QPainter on a QPrinter into a PDF, on one page, without the report's
 // layout, page marks or the safe file replacement.
+#include "BenchSupport.h"
 #include "PanelQcResult.h"
 #include "QcReportAssembly.h"
 #include "qcReportPage.h"
@@ -10,13 +11,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 #include <QPrinter>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstdio>
@@ -75,18 +74,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    QDir().mkpath(QStringLiteral("saveFile"));
-    {
-        QSettings h(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-        h.setIniCodec("UTF8");
-        h.setValue(QStringLiteral("systemCfg/hospital"), QStringLiteral("安心动物医院"));
-        h.setValue(QStringLiteral("systemCfg/address"), QStringLiteral("滨江路 8 号"));
-        h.setValue(QStringLiteral("systemCfg/phone"), QStringLiteral("0571-1234"));
-        h.setValue(QStringLiteral("systemCfg/email"), QStringLiteral("vet@example.org"));
-        QImage logo(400, 100, QImage::Format_RGB32);
-        logo.fill(Qt::darkCyan);
-        logo.save(QStringLiteral("print_logo.png"));
-    }
+    writeBenchClinic();
     const PanelQcResult run = sampleRun();
 
     QElapsedTimer t;

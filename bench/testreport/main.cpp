@@ -1,5 +1,6 @@
 // Builds a filled test report from a stored result and writes it as a PDF file and as a
 // workbook, once and then 100 times in a row, and prints the times.
+#include "BenchSupport.h"
 #include "PanelChkRecord.h"
 #include "ReportAssembly.h"
 #include "chkReportPage.h"
@@ -8,8 +9,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -64,18 +63,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    QDir().mkpath(QStringLiteral("saveFile"));
-    {
-        QSettings h(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-        h.setIniCodec("UTF8");
-        h.setValue(QStringLiteral("systemCfg/hospital"), QStringLiteral("安心动物医院"));
-        h.setValue(QStringLiteral("systemCfg/address"), QStringLiteral("滨江路 8 号"));
-        h.setValue(QStringLiteral("systemCfg/phone"), QStringLiteral("0571-1234"));
-        h.setValue(QStringLiteral("systemCfg/email"), QStringLiteral("vet@example.org"));
-        QImage logo(400, 100, QImage::Format_RGB32);
-        logo.fill(Qt::darkCyan);
-        logo.save(QStringLiteral("print_logo.png"));
-    }
+    writeBenchClinic();
     const PanelChkRecord record = sampleRecord();
 
     QElapsedTimer t;
