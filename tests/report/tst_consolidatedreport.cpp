@@ -6,6 +6,7 @@
 #include "Indexdb.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "SaveDialogAnswer.h"
 #include "TestSupport.h"
 #include "chkReportPage.h"
 #include "printTool.h"
@@ -99,48 +100,6 @@ QString pageHtml(ConsolidatedReport& d, chkReportPage& page)
     d.buildReportHtml(page);
     return page.buildTitle() + page.buildBody(page.reportItems) + page.buildContact();
 }
-
-// pdftotext's text as it stands: what a user copying or searching the PDF gets.
-QString pdfText(const QString& file)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", file, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// Answers the next save dialog with a file name, typed and confirmed as a user does.
-class SaveDialogAnswer : public QObject
-{
-public:
-    explicit SaveDialogAnswer(const QString& file) : m_file(file)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this]() {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* dlg = qobject_cast<QFileDialog*>(w);
-                if (!dlg || !dlg->isVisible() || answered)
-                    continue;
-                answered = true;
-                filter = dlg->selectedNameFilter();
-                auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                auto* buttons = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-                if (!edit || !buttons || m_file.isEmpty()) {
-                    dlg->reject();
-                    continue;
-                }
-                edit->setText(m_file);
-                buttons->button(QDialogButtonBox::Save)->click();
-            }
-        });
-        m_timer.start(20);
-    }
-    bool answered = false;
-    QString filter;
-
-private:
-    QString m_file;
-    QTimer m_timer;
-};
 
 // Sheets of the next print preview dialog, which it then closes.
 class PreviewCounter : public QObject
@@ -371,7 +330,7 @@ private slots:
             QCOMPARE(answer.filter, QStringLiteral("Text Files (*.pdf)"));
             QCOMPARE(boxes.texts, QStringList());
         }
-        const QString text = pdfText(file);
+        const QString text = pdfText(file, {"-layout"});
         if (!qEnvironmentVariableIsEmpty("CHEMDESK_KEEP_PDF"))
             QFile::copy(file, qEnvironmentVariable("CHEMDESK_KEEP_PDF"));
         for (const char* part : {"72.5", "Max <Lab> & Co", "Dr. Typed", "QV7", "CRE", "-1-5", "2024/05/02 09:30:00"})

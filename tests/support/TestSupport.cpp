@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 
 TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath())
 {
@@ -21,4 +23,23 @@ QString testDataDir()
 QString buildDir()
 {
     return QString::fromLocal8Bit(qgetenv("CHEMDESK_BIN_DIR"));
+}
+
+QString runProgram(const QString& program, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString& file, const QStringList& options)
+{
+    return runProgram(QStringLiteral("pdftotext"), options + QStringList{file, QStringLiteral("-")});
+}
+
+QString withoutBlanks(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s+")));
 }
