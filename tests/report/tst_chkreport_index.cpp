@@ -5,6 +5,7 @@
 #include "PcComData.h"
 #include "ReportAssembly.h"
 #include "SaveDialogAnswer.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "tst_workbook_check.h"
 #include "ui_Index.h"
@@ -41,11 +42,7 @@ int addResult(const QString& results, int testType = 0, const QString& age = QSt
     r.testresults = results;
     r.testType = testType;
     r.Errcode = QStringLiteral("001");
-    Indexdb db;
-    if (!db.insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    return storeResult(r);
 }
 
 QString storedResults(int id)
