@@ -7,9 +7,12 @@
 
 #include <QColor>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QSqlDatabase>
 #include <algorithm>
+#include <cstdio>
 
 PanelChkRecord benchRecord(int i)
 {
@@ -71,4 +74,29 @@ double median(QVector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+double timeRuns(int count, const std::function<bool(int run)>& step)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < count; ++i) {
+        if (!step(i))
+            return -1;
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+void useOffscreenByDefault()
+{
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+}
+
+bool enterBenchFolder(const QTemporaryDir& dir)
+{
+    if (dir.isValid() && QDir::setCurrent(dir.path()))
+        return true;
+    std::fprintf(stderr, "no temporary folder\n");
+    return false;
 }

@@ -3,6 +3,10 @@
 
 #include <QVector>
 
+#include <functional>
+
+class QTemporaryDir;
+
 // Record number i of a benchmark's stored results: three analytes, a patient of its own.
 PanelChkRecord benchRecord(int i);
 
@@ -21,3 +25,11 @@ QVector<int> benchCounts(int argc, char* argv[], const QVector<int>& defaults);
 
 // Middle value (0 for none).
 double median(QVector<double> values);
+
+// Milliseconds that `count` runs of step take (run number given); -1 as soon as one fails.
+double timeRuns(int count, const std::function<bool(int run)>& step);
+
+// Sets the offscreen platform unless another is set; before the application is made.
+void useOffscreenByDefault();
+// Makes the temporary folder the working folder; false (with a message) when it cannot be.
+bool enterBenchFolder(const QTemporaryDir& dir);
