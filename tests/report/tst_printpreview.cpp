@@ -33,15 +33,7 @@ class tst_printpreview : public QObject
 
     static QString ini() { return QStringLiteral("./saveFile/printsetting.ini"); }
 
-    static QMap<QString, QString> storedKeys()
-    {
-        QSettings s(ini(), QSettings::IniFormat);
-        s.setIniCodec("UTF8");
-        QMap<QString, QString> out;
-        for (const QString& k : s.allKeys())
-            out.insert(k, s.value(k).toString());
-        return out;
-    }
+    static QMap<QString, QString> storedKeys() { return iniKeys(ini()); }
 
     static void store(const QVariantMap& values)
     {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 
 TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath())
 {
@@ -42,4 +43,14 @@ QString pdfText(const QString& file, const QStringList& options)
 QString withoutBlanks(QString text)
 {
     return text.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+QMap<QString, QString> iniKeys(const QString& file)
+{
+    QSettings s(file, QSettings::IniFormat);
+    s.setIniCodec("UTF8");
+    QMap<QString, QString> out;
+    for (const QString& k : s.allKeys())
+        out.insert(k, s.value(k).toString());
+    return out;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,3 +31,6 @@ QString runProgram(const QString& program, const QStringList& arguments);
 QString pdfText(const QString& file, const QStringList& options = {});
 // The text without any white space, for texts that may wrap differently.
 QString withoutBlanks(QString text);
+// Every key of an INI file as stored (read as UTF-8), key -> text; read straight from the file,
+// not through the program's accessors.
+QMap<QString, QString> iniKeys(const QString& file);
