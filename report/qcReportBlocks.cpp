@@ -2,6 +2,7 @@
 
 #include "elementBase.h"
 #include "elementTemplate.h"
+#include "elementTreeHtml.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,18 +19,6 @@ QString esc(const QString& text)
 QString label(const char* text)
 {
     return QCoreApplication::translate("T", text);
-}
-
-void append(elementBase* parent, elementBase* child)
-{
-    parent->m_children.append(child);
-}
-
-QString renderAndDelete(elementBase* root)
-{
-    const QString html = root->html();
-    delete root;
-    return html;
 }
 
 } // namespace
@@ -67,14 +56,14 @@ QString qcReportBlocks<Node>::body(const reportFragments<Node>& page, const QcRe
         QStringLiteral("table"),
         Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
                    {QStringLiteral("style"), QStringLiteral("' border-collapse: collapse; '")}});
-    append(root, table);
-    append(table, page.addHeaderRow(chart, true));
+    appendChild(root, table);
+    appendChild(table, page.addHeaderRow(chart, true));
     elementBase* group = page.resultRows(rows, QcOption::NumberColumn, true);
-    append(table, group);
+    appendChild(table, group);
 
     QVector<HtmlCell> serum;
     page.serumIndexText(page.errcodeTail, info.sampleJson, serum);
-    append(root, page.createTable(serum, 3, 100));
+    appendChild(root, page.createTable(serum, 3, 100));
 
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     const QVector<HtmlCell> signatures{
@@ -83,13 +72,13 @@ QString qcReportBlocks<Node>::body(const reportFragments<Node>& page, const QcRe
         HtmlCell(QcOption::CheckTime, label("检验时间：") + esc(info.testTime)),
         HtmlCell(QcOption::PrintTime, label("打印时间") + QLatin1Char(':') + now),
     };
-    append(root, page.createTable(signatures, 3, 100));
+    appendChild(root, page.createTable(signatures, 3, 100));
 
     Attributes serial;
-    append(root, page.addNumberedDiv(QcOption::SerialNumber,
-                                     label("序列号") + QLatin1Char(':') + esc(info.serialNumber), serial));
+    appendChild(root, page.addNumberedDiv(QcOption::SerialNumber,
+                                          label("序列号") + QLatin1Char(':') + esc(info.serialNumber), serial));
     Attributes italic{{QStringLiteral("style"), QStringLiteral("'font-style:italic; font-size: 1vw;'")}};
-    append(root, page.addNumberedDiv(QcOption::CustomText, info.customText, italic));   // the user's own text
+    appendChild(root, page.addNumberedDiv(QcOption::CustomText, info.customText, italic));   // the user's own text
     return renderAndDelete(root);
 }
 

@@ -4,6 +4,7 @@
 #include "chkReportPage.h"
 #include "elementBase.h"
 #include "elementTemplate.h"
+#include "elementTreeHtml.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,18 +16,6 @@ using Attributes = QMap<QString, QString>;
 QString esc(const QString& text)
 {
     return text.toHtmlEscaped();
-}
-
-void append(elementBase* parent, elementBase* child)
-{
-    parent->m_children.append(child);
-}
-
-QString renderAndDelete(elementBase* root)
-{
-    const QString html = root->html();
-    delete root;
-    return html;
 }
 
 QString nowText()
@@ -72,24 +61,24 @@ QString testReportBuilder<Page, Node>::body(const Page& page, const QVector<Repo
         QStringLiteral("table"),
         Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
                    {QStringLiteral("style"), QStringLiteral("' border-collapse: collapse; '")}});
-    append(root, table);
-    append(table, page.addHeaderRow(page.chartMode, false));
+    appendChild(root, table);
+    appendChild(table, page.addHeaderRow(page.chartMode, false));
     elementBase* group = page.resultRows(rows, 14, false);
-    append(table, group);
+    appendChild(table, group);
 
     QVector<HtmlCell> serum;
     Page::serumIndexText(page.errcodeTail, page.patientInfo.sampleJson, serum);
-    append(root, page.createTable(serum, 3, 100));
+    appendChild(root, page.createTable(serum, 3, 100));
 
     const ReportPatientInfo& p = page.patientInfo;
-    append(root, page.createTable(testReportCells::peopleCells(p, esc), 3, 100));
+    appendChild(root, page.createTable(testReportCells::peopleCells(p, esc), 3, 100));
 
     Attributes a21, a22, a24;
     Attributes a23{{QStringLiteral("style"), QStringLiteral("'font-style:italic; font-size: 1vw;'")}};
-    append(root, page.addNumberedDiv(21, QCoreApplication::translate("T", "临床诊断：") + esc(p.diagnosis), a21));
-    append(root, page.addNumberedDiv(22, QCoreApplication::translate("T", "序列号") + QLatin1Char(':') + esc(p.serialNumber), a22));
-    append(root, page.addNumberedDiv(23, QCoreApplication::translate("T", "本次检验仅对该样本负责!"), a23));
-    append(root, page.addNumberedDiv(24, p.customText, a24));   // the user's own text, may hold HTML
+    appendChild(root, page.addNumberedDiv(21, QCoreApplication::translate("T", "临床诊断：") + esc(p.diagnosis), a21));
+    appendChild(root, page.addNumberedDiv(22, QCoreApplication::translate("T", "序列号") + QLatin1Char(':') + esc(p.serialNumber), a22));
+    appendChild(root, page.addNumberedDiv(23, QCoreApplication::translate("T", "本次检验仅对该样本负责!"), a23));
+    appendChild(root, page.addNumberedDiv(24, p.customText, a24));   // the user's own text, may hold HTML
     return renderAndDelete(root);
 }
 
