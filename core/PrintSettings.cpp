@@ -2,8 +2,6 @@
 
 #include "SystemSettings.h"
 
-#include <QDebug>
-#include <QFileInfo>
 #include <QVariantMap>
 
 namespace {
@@ -45,14 +43,6 @@ int intValue(const char* key, int fallback)
 
 bool write(const QVariantMap& values)
 {
-    // A failed QSettings write stays pending in the process-wide settings cache, where later
-    // reads would find it as if it were stored: refuse a file that cannot be written up front.
-    const QFileInfo file(QString::fromLatin1(kFile));
-    if (file.exists() ? !file.isWritable() : (QFileInfo(file.absolutePath()).exists()
-                                               && !QFileInfo(file.absolutePath()).isWritable())) {
-        qDebug() << "PrintSettings: cannot write" << file.absoluteFilePath();
-        return false;
-    }
     return writeIniValues(QString::fromLatin1(kFile), QString::fromLatin1(kGroup), values);
 }
 

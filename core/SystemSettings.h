@@ -1,4 +1,6 @@
 #pragma once
+#include "IniFile.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -47,11 +49,3 @@ QStringList getHiddenAnalytes(int panelId);
 // Stores the hidden codes of each panel given (panel id -> codes). Returns whether the file was
 // written.
 bool setHiddenAnalytes(const QMap<int, QStringList>& hidden);
-
-// INI helpers over "./saveFile/*.ini" files (INI format, codec "UTF8").
-// Reads one value; `defaultValue` when the file or the key is missing or the file is broken.
-QVariant readIniValue(const QString& fileName, const QString& group, const QString& key,
-                      const QVariant& defaultValue = QVariant());
-// Writes the values into the group (an empty group writes top-level keys), creating the folder
-// when needed. Returns true only when the file was really written (sync and status).
-bool writeIniValues(const QString& fileName, const QString& group, const QVariantMap& values);

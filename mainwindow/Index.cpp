@@ -26,8 +26,8 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSettings>
 #include <QStyledItemDelegate>
 #include <QUrl>
 
@@ -57,7 +57,7 @@ Index::Index(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/logo.ico")));
 
     m_updateManager = new QNetworkAccessManager(this);
-    connect(m_updateManager, SIGNAL(finished(QNetworkReply*)), this, SLOT(replyFinished(QNetworkReply*)));
+    connect(m_updateManager, &QNetworkAccessManager::finished, this, &Index::replyFinished);
     requestUpdateDescription();
 
     const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
@@ -94,7 +94,7 @@ Index::Index(QWidget* parent)
     ui->tableWidget->setColumnHidden(0, true);
 
     m_patientfind = new Patientfind(this);
-    connect(m_patientfind, SIGNAL(sendresult(QueryFilter)), this, SLOT(receiveresult(QueryFilter)));
+    connect(m_patientfind, &Patientfind::sendresult, this, &Index::receiveresult);
 
     // The analyzer link, the conversation with its timers and the port scanner.
     setUpSerial();
@@ -198,16 +198,9 @@ void Index::migrateLegacyAccount()
     const QString path = QStringLiteral("./saveFile/user.ini");
     if (!QFile::exists(path))
         return;
-    QString name;
-    QString password;
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setIniCodec("UTF8");
-        settings.beginGroup(QStringLiteral("/systemCfg"));
-        name = settings.value(QStringLiteral("devicename"), QString()).toString();
-        password = settings.value(QStringLiteral("devicepassword"), QString()).toString();
-        settings.endGroup();
-    }
+    const QString group = QStringLiteral("systemCfg");
+    const QString name = readIniValue(path, group, QStringLiteral("devicename"), QString()).toString();
+    const QString password = readIniValue(path, group, QStringLiteral("devicepassword"), QString()).toString();
     if (!name.isEmpty() && !password.isEmpty()) {
         UserEntry entry;
         entry.devicename = name;

@@ -50,26 +50,26 @@ void runOwned(QWidget* window, T*& member)
 void Index::on_pushButton_12_clicked()
 {
     m_settingDialog = new SettingDialog(this);
-    connect(m_settingDialog, SIGNAL(signal_upgradeUI()), this, SLOT(slot_upgradeUI()));
-    connect(m_settingDialog, SIGNAL(signal_hospitalnameUI()), this, SLOT(slot_hospitalnameUI()));
-    connect(m_settingDialog, SIGNAL(signal_siunitUI()), this, SLOT(slot_siunitUI()));
-    connect(m_settingDialog, SIGNAL(signal_referencevalueUI()), this, SLOT(slot_referencevalueUI()));
-    connect(m_settingDialog, SIGNAL(signal_clinicalUI()), this, SLOT(slot_clinicalUI()));
-    connect(m_settingDialog, SIGNAL(signal_userUI()), this, SLOT(slot_userUI()));
-    connect(m_settingDialog, SIGNAL(signal_helpUI()), this, SLOT(slot_helpUI()));
-    connect(m_settingDialog, SIGNAL(signal_animalsexUI()), this, SLOT(slot_animalsexUI()));
-    connect(m_settingDialog, SIGNAL(signal_clinicaldiagnosisUI()), this, SLOT(slot_clinicaldiagnosisUI()));
-    connect(m_settingDialog, SIGNAL(signal_inspectUI()), this, SLOT(slot_inspectUI()));
-    connect(m_settingDialog, SIGNAL(signal_inspectorUI()), this, SLOT(slot_inspectorUI()));
-    connect(m_settingDialog, SIGNAL(signal_reviewerUI()), this, SLOT(slot_reviewerUI()));
-    connect(m_settingDialog, SIGNAL(signal_sampletypeUI()), this, SLOT(slot_sampletypeUI()));
-    connect(m_settingDialog, SIGNAL(signal_sendinspectorUI()), this, SLOT(slot_sendinspectorUI()));
-    connect(m_settingDialog, SIGNAL(signal_speciesUI()), this, SLOT(slot_speciesUI()));
-    connect(m_settingDialog, SIGNAL(signal_languageUI()), this, SLOT(slot_languageUI()));
-    connect(m_settingDialog, SIGNAL(signal_dbresourceUI()), this, SLOT(slot_dbresourceUI()));
+    connect(m_settingDialog, &SettingDialog::signal_upgradeUI, this, &Index::slot_upgradeUI);
+    connect(m_settingDialog, &SettingDialog::signal_hospitalnameUI, this, &Index::slot_hospitalnameUI);
+    connect(m_settingDialog, &SettingDialog::signal_siunitUI, this, &Index::slot_siunitUI);
+    connect(m_settingDialog, &SettingDialog::signal_referencevalueUI, this, &Index::slot_referencevalueUI);
+    connect(m_settingDialog, &SettingDialog::signal_clinicalUI, this, &Index::slot_clinicalUI);
+    connect(m_settingDialog, &SettingDialog::signal_userUI, this, &Index::slot_userUI);
+    connect(m_settingDialog, &SettingDialog::signal_helpUI, this, &Index::slot_helpUI);
+    connect(m_settingDialog, &SettingDialog::signal_animalsexUI, this, &Index::slot_animalsexUI);
+    connect(m_settingDialog, &SettingDialog::signal_clinicaldiagnosisUI, this, &Index::slot_clinicaldiagnosisUI);
+    connect(m_settingDialog, &SettingDialog::signal_inspectUI, this, &Index::slot_inspectUI);
+    connect(m_settingDialog, &SettingDialog::signal_inspectorUI, this, &Index::slot_inspectorUI);
+    connect(m_settingDialog, &SettingDialog::signal_reviewerUI, this, &Index::slot_reviewerUI);
+    connect(m_settingDialog, &SettingDialog::signal_sampletypeUI, this, &Index::slot_sampletypeUI);
+    connect(m_settingDialog, &SettingDialog::signal_sendinspectorUI, this, &Index::slot_sendinspectorUI);
+    connect(m_settingDialog, &SettingDialog::signal_speciesUI, this, &Index::slot_speciesUI);
+    connect(m_settingDialog, &SettingDialog::signal_languageUI, this, &Index::slot_languageUI);
+    connect(m_settingDialog, &SettingDialog::signal_dbresourceUI, this, &Index::slot_dbresourceUI);
     // The print-settings button emits two signals; only one opens the print settings.
-    connect(m_settingDialog, SIGNAL(printpreview()), this, SLOT(slot_printpreviewUI()));
-    connect(m_settingDialog, SIGNAL(signal_updateCaseInfo()), this, SLOT(slotUpdateCaseInfo()));
+    connect(m_settingDialog, &SettingDialog::printpreview, this, &Index::slot_printpreviewUI);
+    connect(m_settingDialog, &SettingDialog::signal_updateCaseInfo, this, &Index::slotUpdateCaseInfo);
     m_settingDialog->setWindowTitle(tr("系统设置"));
     m_settingDialog->exec();
     delete m_settingDialog;

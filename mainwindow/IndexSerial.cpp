@@ -11,7 +11,6 @@
 #include "dbHelper.h"
 
 #include <QDebug>
-#include <QSettings>
 #include <QTimer>
 
 void Index::setUpSerial()
@@ -41,11 +40,7 @@ void Index::syncSerialState()
 
 void Index::on_okButton_clicked()
 {
-    {
-        QSettings mode(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
-        mode.setValue(QStringLiteral("systemCfg/get"), 2);
-        mode.sync();
-    }
+    dbHelper::setAcquisitionMode(2);
     dbHelper::getInstance()->close();
     dbHelper::getInstance()->openDatabase();
     refreshTable();

@@ -34,78 +34,15 @@ bool sameTexts(const ResultListModel::Row& a, const ResultListModel::Row& b)
 }
 }
 
-ResultListModel::ResultListModel(Indexdb* db, QObject* parent) : QAbstractTableModel(parent), m_db(db)
-{
-    for (int c = 0; c < ColumnCount; ++c)
-        m_headers << QString();
-}
+ResultListModel::ResultListModel(Indexdb* db, QObject* parent) : TickListModel(parent), m_db(db) {}
 
 ResultListModel::~ResultListModel() = default;
 
-int ResultListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows.size();
-}
-
-int ResultListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant ResultListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
-        return QVariant();
-    const Row& row = m_rows.at(index.row());
-    const int column = index.column();
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        if (column == ColTick || (role == Qt::ToolTipRole && row.texts[column].isEmpty()))
-            return QVariant();
-        return row.texts[column];
-    case Qt::CheckStateRole:
-        if (column == ColTick)
-            return row.ticked ? Qt::Checked : Qt::Unchecked;
-        return QVariant();
-    case Qt::TextAlignmentRole:
+    if (role == Qt::TextAlignmentRole && index.isValid() && index.row() < m_rows.size())
         return int(Qt::AlignCenter);
-    default:
-        return QVariant();
-    }
-}
-
-bool ResultListModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (!index.isValid() || index.column() != ColTick || role != Qt::CheckStateRole || index.row() >= m_rows.size())
-        return false;
-    m_rows[index.row()].ticked = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
-    return true;
-}
-
-Qt::ItemFlags ResultListModel::flags(const QModelIndex& index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() == ColTick)
-        f |= Qt::ItemIsUserCheckable;
-    return f;
-}
-
-QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())
-        return m_headers.at(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
-}
-
-void ResultListModel::setHeaderTexts(const QStringList& texts)
-{
-    for (int c = 0; c < ColumnCount; ++c)
-        m_headers[c] = texts.value(c);
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    return TickListModel::data(index, role);
 }
 
 bool ResultListModel::canFetchMore(const QModelIndex& parent) const
@@ -337,30 +274,6 @@ void ResultListModel::replaceRow(int row, const Row& fresh, bool clearTick)
     here = fresh;
     here.ticked = ticked;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-int ResultListModel::idAt(int row) const
-{
-    return row >= 0 && row < m_rows.size() ? m_rows.at(row).id : -1;
-}
-
-int ResultListModel::rowOfId(int id) const
-{
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).id == id)
-            return i;
-    }
-    return -1;
-}
-
-QList<int> ResultListModel::tickedIds() const
-{
-    QList<int> ids;
-    for (const Row& r : m_rows) {
-        if (r.ticked)
-            ids << r.id;
-    }
-    return ids;
 }
 
 bool ResultListModel::isTicked(int row) const

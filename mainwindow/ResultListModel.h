@@ -2,7 +2,8 @@
 #include "Indexdb.h"
 #include "QueryFilter.h"
 
-#include <QAbstractTableModel>
+#include "TickListModel.h"
+
 #include <QStringList>
 #include <QVector>
 #include <memory>
@@ -11,27 +12,22 @@
 // the view scrolls. A row holds the result's id, its stored check time (the order key), the
 // shown texts and its tick. Column 0 is the id, column 1 the tick box, then department, sample
 // number, patient id, name, sex, test item, check time and machine.
-class ResultListModel : public QAbstractTableModel
+class ResultListModel : public TickListModel<ResultListModel>
 {
     Q_OBJECT
 public:
     enum Column { ColId = 0, ColTick, ColDepartment, ColSample, ColPatient, ColName, ColSex, ColTestItem,
                   ColTime, ColMachine, ColumnCount };
+    static constexpr int TickColumn = ColTick;
 
     explicit ResultListModel(Indexdb* db, QObject* parent = nullptr);
     ~ResultListModel() override;
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The shared texts and tick, every cell centred.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
 
-    // Header texts of columns 0 to 9.
-    void setHeaderTexts(const QStringList& texts);
     int pageSize() const { return m_pageSize; }
     void setPageSize(int rows) { m_pageSize = qMax(1, rows); }
 
@@ -53,10 +49,6 @@ public:
     // Removes the rows of these results.
     void removeResults(const QList<int>& ids);
 
-    int idAt(int row) const;
-    int rowOfId(int id) const;
-    // Ids of the ticked rows, in list order.
-    QList<int> tickedIds() const;
     bool isTicked(int row) const;
     void setAllTicked(bool ticked);
     // Texts of a row as shown, columns 0 to 9 (column 1 empty).
@@ -65,6 +57,7 @@ public:
     struct Row;
 
 private:
+    friend class TickListModel<ResultListModel>;
     void resetTo(const QueryFilter* filter);
     bool readPage(const Indexdb::ListKey* after, int limit, QVector<Row>* out);
     QVector<Row> rowsOf(const QVector<PanelChkRecord>& records, const QVector<QVariant>& keys) const;
@@ -78,7 +71,6 @@ private:
     Indexdb* m_db;
     std::unique_ptr<QueryFilter> m_filter;
     QVector<Row> m_rows;
-    QStringList m_headers;
     bool m_atEnd = true;
     int m_pageSize = 200;
     int m_seenId = 0; // largest result id read so far

@@ -2,7 +2,7 @@
 
 #include "PanelChkRecord.h"
 #include "ReportAssembly.h"
-#include "SystemSettings.h"
+#include "PrintSettings.h"
 #include "chkReportPage.h"
 
 #include <QCoreApplication>
@@ -60,8 +60,5 @@ void ConsolidatedTable::fill(chkReportPage& page, const QVector<ReportItem>& ite
 
 int ConsolidatedTable::pagesPerSheet()
 {
-    bool ok = false;
-    const int paper = readIniValue(QStringLiteral("./saveFile/printsetting.ini"), QStringLiteral("systemCfg"),
-                                   QStringLiteral("getModeSelect1"), 0).toInt(&ok);
-    return ok && paper != 0 ? 1 : 2;
+    return PrintSettings::readTest().paper != 0 ? 1 : 2;
 }

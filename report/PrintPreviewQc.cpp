@@ -1,10 +1,10 @@
 #include "PrintPreviewQc.h"
 #include "ui_PrintPreviewQc.h"
 
-#include "FileUtils.h"
 #include "MyMessageBox.h"
+#include "PrintSettings.h"
+#include "PrintTemplateSample.h"
 #include "SystemSettings.h"
-#include "Translateword.h"
 #include "dlgEditText.h"
 #include "qcPreviewPage.h"
 #include "qcReportBlocks.h"
@@ -13,36 +13,13 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPrintPreviewWidget>
 #include <QVBoxLayout>
 
 #include <memory>
-
-namespace {
-
-const char* const kPrintSettings = "./saveFile/printsetting.ini";
-
-int intSetting(const char* key, int fallback)
-{
-    bool ok = false;
-    const int n = readIniValue(QLatin1String(kPrintSettings), QStringLiteral("systemCfg"), QLatin1String(key), fallback)
-                      .toInt(&ok);
-    return ok ? n : fallback;
-}
-
-double number(const QString& text)
-{
-    return text.toDouble();   // empty or not a number: 0
-}
-
-} // namespace
 
 PrintPreviewQc::PrintPreviewQc(QWidget* parent) : QWidget(parent), ui(new Ui::PrintPreviewQc)
 {
@@ -60,13 +37,12 @@ PrintPreviewQc::~PrintPreviewQc()
 
 void PrintPreviewQc::loadSettings()
 {
-    const int chart = intSetting("QcChart", 0);
-    const int paper = intSetting("QcPaper", 2);
-    m_optEnable = intSetting("QcOptEnable", 0);
-    m_customText = readIniValue(QLatin1String(kPrintSettings), QStringLiteral("systemCfg"), QStringLiteral("QcCustomText"),
-                                QString())
-                       .toString();
-    ui->spinBox_qc_fontsize->setValue(intSetting("QcFontsize", 12));
+    const QcPrintOptions o = PrintSettings::readQc();
+    const int chart = o.chart;
+    const int paper = o.paper;
+    m_optEnable = o.optEnable;
+    m_customText = o.customText;
+    ui->spinBox_qc_fontsize->setValue(o.fontSize);
 
     updatePrintReportData(chart, paper, m_optEnable);
     initButtonGroups(chart, paper);
@@ -146,46 +122,9 @@ void PrintPreviewQc::updatePrintReportData(int chart, int paper, int optionMask)
     page.optionMask = optionMask;
     page.fontSize = ui->spinBox_qc_fontsize->value();
 
-    const QString path = QDir::currentPath() + QStringLiteral("/printSetTemplate.json");
-    if (!QFile::exists(path))
-        copyFileOverwrite(QStringLiteral(":/printSetTemplate.json"), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
-    if (doc.isNull()) {
-        qDebug() << "数据解析有误";
-        qDebug() << "PrintPreview::updatePrintReportData:" << bytes;
-        return;
-    }
-    if (!doc.isObject()) {
-        qDebug() << "!object";
-        return;
-    }
     QVector<ReportItem> rows;
-    Translateword* words = Translateword::getInstance();
-    const QJsonArray results = doc.object().value(QStringLiteral("result")).toArray();
-    for (const QJsonValue& v : results) {
-        if (!v.isObject())
-            continue;
-        const QJsonObject o = v.toObject();
-        const QString code = o.value(QStringLiteral("chemistry")).toString();
-        const QString result = o.value(QStringLiteral("result")).toString();
-        const QString up = o.value(QStringLiteral("up")).toString();
-        const QString down = o.value(QStringLiteral("down")).toString();
-        ReportItem item;
-        item.value = number(result);
-        item.low = number(down);
-        item.high = number(up);
-        item.code = code;
-        item.name = words->transByKey(code);
-        item.resultText = result;
-        item.unit = o.value(QStringLiteral("unit")).toString();
-        item.rangeText = down + QLatin1Char('-') + up;
-        rows.append(item);
-    }
+    if (!PrintTemplateSample::load(&rows))
+        return;
     page.reportItems = rows;
     page.qcProduct = 1;
     page.customText = m_customText;
@@ -196,12 +135,13 @@ void PrintPreviewQc::updatePrintReportData(int chart, int paper, int optionMask)
 
 void PrintPreviewQc::on_pushButton_qc_save_clicked()
 {
-    const QVariantMap values{{QStringLiteral("QcChart"), m_chartGroup.checkedId()},
-                             {QStringLiteral("QcPaper"), m_paperGroup.checkedId()},
-                             {QStringLiteral("QcOptEnable"), m_optEnable},
-                             {QStringLiteral("QcCustomText"), m_customText},
-                             {QStringLiteral("QcFontsize"), ui->spinBox_qc_fontsize->value()}};
-    if (!writeIniValues(QLatin1String(kPrintSettings), QStringLiteral("systemCfg"), values)) {
+    QcPrintOptions o;
+    o.chart = m_chartGroup.checkedId();
+    o.paper = m_paperGroup.checkedId();
+    o.optEnable = m_optEnable;
+    o.customText = m_customText;
+    o.fontSize = ui->spinBox_qc_fontsize->value();
+    if (!PrintSettings::writeQc(o)) {
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
         return;
     }

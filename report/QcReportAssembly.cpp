@@ -1,5 +1,6 @@
 #include "QcReportAssembly.h"
 
+#include "PrintSettings.h"
 #include "ResultDetail.h"
 #include "SystemSettings.h"
 #include "Translateword.h"
@@ -9,29 +10,14 @@
 #include <QDebug>
 #include <QJsonObject>
 
-namespace {
-
-const char* const kPrintSettings = "./saveFile/printsetting.ini";
-
-int printSetting(const char* key, int fallback)
-{
-    bool ok = false;
-    const int n = readIniValue(QLatin1String(kPrintSettings), QStringLiteral("systemCfg"), QLatin1String(key), fallback)
-                      .toInt(&ok);
-    return ok ? n : fallback;
-}
-
-} // namespace
-
 void QcReportAssembly::applySettings(qcReportPage& page)
 {
-    page.chartMode = printSetting("QcChart", 0) == 0;
-    page.paperMode = printSetting("QcPaper", 2);
-    page.optionMask = printSetting("QcOptEnable", 0);
-    page.fontSize = printSetting("QcFontsize", 12);
-    page.customText =
-        readIniValue(QLatin1String(kPrintSettings), QStringLiteral("systemCfg"), QStringLiteral("QcCustomText"), QString())
-            .toString();
+    const QcPrintOptions o = PrintSettings::readQc();
+    page.chartMode = o.chart == 0;
+    page.paperMode = o.paper;
+    page.optionMask = o.optEnable;
+    page.fontSize = o.fontSize;
+    page.customText = o.customText;
     page.language = getLanguage();
 }
 

@@ -11,7 +11,6 @@
 #include "reportFileWriter.h"
 #include "reportWorkbookFrame.h"
 
-#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -160,72 +159,15 @@ bool chkReportPage::exportExcel(const QString& fileName) const
     const int r1 = writeMergedCell(3, testReportCells::headingFields(p, ageText, asIs), 3, &doc);
     separator(r1);
 
-    // Results table.
-    const int r2 = r1 + 1;
-    const int n = reportItems.size();
-    const bool numbers = !isOptionOff(14);
-    for (int row = r2; row <= r2 + n; ++row) {
-        if (numbers)
-            mergeCellBlock(doc, 'C', row, 2, 1, base);
-        else
-            mergeCellBlock(doc, 'B', row, 3, 1, base);
-        mergeCellBlock(doc, 'E', row, 2, 1, base);
-        mergeCellBlock(doc, 'H', row, 2, 1, base);
-    }
-    XlsxFormat head = base;
-    head.setBottomBorderStyle(XlsxFormat::BorderThin);
-    for (char c = 'A'; c <= 'I'; ++c)
-        doc.write(cellName(c, r2), QString(), head);
-    doc.write(cellName(numbers ? 'B' : 'A', r2), QCoreApplication::translate("T", "项目缩写"), XlsxFormat());
-    doc.write(cellName(numbers ? 'C' : 'B', r2), QCoreApplication::translate("T", "全称"), XlsxFormat());
-    doc.write(cellName('E', r2), QCoreApplication::translate("T", "检验结果"), XlsxFormat());
-    doc.write(cellName('G', r2), QCoreApplication::translate("T", "提示"), XlsxFormat());
-    XlsxFormat rangeHead = head;
-    rangeHead.setHorizontalAlignment(XlsxFormat::AlignRight);
-    doc.write(cellName('H', r2), QCoreApplication::translate("T", "参考范围"), rangeHead);
-
-    int s = 1;
-    for (int k = 0; k < n; ++k) {
-        const ReportItem& item = reportItems.at(k);
-        const int row = r2 + 1 + k;
-        QString image, arrow;
-        const QString colour = resultGauge(item.value, item.low, item.high, image, arrow);
-        XlsxFormat f = base;
-        if (!colour.isEmpty()) {
-            QColor c;
-            c.setNamedColor(colour);
-            f.setFontColor(c);
-        }
-        if (numbers)
-            doc.write(cellName('A', row), QString::number(s++), f);
-        doc.write(cellName(numbers ? 'B' : 'A', row), item.code, f);
-        doc.write(cellName(numbers ? 'C' : 'B', row), item.name, f);
-        doc.write(cellName('E', row), item.resultText + item.unit, f);
-        doc.write(cellName('G', row), arrow, f);
-        if (!(item.high == 0 && item.low == 0)) {
-            f.setHorizontalAlignment(XlsxFormat::AlignRight);
-            doc.write(cellName('H', row), item.rangeText, f);
-        }
-    }
-
-    // Closing rule, serum indices, people and times.
-    const int f = r2 + n + 1;
-    XlsxFormat rule = base;
-    rule.setTopBorderStyle(XlsxFormat::BorderThin);
-    mergeCellBlock(doc, 'A', f, 9, 1, rule);
-    doc.setRowHeight(f, f, 5.0);
-
+    // Results table, closing rule and serum indices.
+    const int f = reportWorkbookFrame::writeResults(doc, r1 + 1, reportItems, !isOptionOff(14), false, base,
+                                                    [](const ReportItem& item, QString& arrow) {
+                                                        QString image;
+                                                        return resultGauge(item.value, item.low, item.high, image, arrow);
+                                                    });
     QVector<HtmlCell> serum;
     serumIndexText(errcodeTail, p.sampleJson, serum);
-    char column = 'A';
-    for (const HtmlCell& cell : qAsConst(serum)) {
-        if (column > 'I')
-            break;
-        doc.write(cellName(column, f + 1), cell.text, XlsxFormat());
-        mergeCellBlock(doc, column, f + 1, 3, 1, base);
-        column += 3;
-    }
-    const int s1 = serum.isEmpty() ? f + 1 : f + 2;
+    const int s1 = reportWorkbookFrame::writeClosing(doc, f, serum, base);
     int t = writeMergedCell(s1, testReportCells::peopleCells(p, asIs), 3, &doc);
 
     // Closing lines.

@@ -2,6 +2,7 @@
 
 #include "elementBase.h"
 #include "elementTemplate.h"
+#include "elementTreeHtml.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,23 +19,6 @@ QString esc(const QString& text)
 QString label(const char* text)
 {
     return QCoreApplication::translate("T", text);
-}
-
-void append(elementBase* parent, elementBase* child)
-{
-    parent->m_children.append(child);
-}
-
-QString renderAndDelete(elementBase* root)
-{
-    const QString html = root->html();
-    delete root;
-    return html;
-}
-
-QString quoted(const QString& style)
-{
-    return QLatin1Char('\'') + style + QLatin1Char('\'');
 }
 
 } // namespace
@@ -72,55 +56,14 @@ QString qcReportBlocks<Node>::body(const reportFragments<Node>& page, const QcRe
         QStringLiteral("table"),
         Attributes{{QStringLiteral("width"), QStringLiteral("'100%'")},
                    {QStringLiteral("style"), QStringLiteral("' border-collapse: collapse; '")}});
-    append(root, table);
-    append(table, page.addHeaderRow(chart, true));
-    elementBase* group = Node::createElementText(QString(), QString(), Attributes());
-
-    const int count = rows.size();
-    for (int k = 0; k < count; ++k) {
-        const ReportItem& item = rows.at(k);
-        QString bar, arrow;
-        const QString colour = page.rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
-        Attributes rowAttributes;
-        if (!colour.isEmpty())
-            rowAttributes.insert(QStringLiteral("style"), QStringLiteral("'color: %1;'").arg(colour));
-        elementBase* tr = Node::createElement(QStringLiteral("tr"), rowAttributes);
-
-        const QString style =
-            page.resultRowStyle(k, count, !colour.isEmpty() && colour != QLatin1String("#000000"));
-        Attributes cell{{QStringLiteral("style"), quoted(style)}};
-        auto td = [tr](const QString& text, const Attributes& attributes) {
-            elementBase* e = Node::createElementText(QStringLiteral("td"), text, attributes);
-            append(tr, e);
-            return e;
-        };
-        td(QString::number(k + 1), cell)->setVisible(!page.isOptionOff(QcOption::NumberColumn), QString());
-        td(esc(item.name), cell);
-        td(esc(item.code), cell);
-        td(esc(item.resultText), cell);
-        if (!chart)
-            td(arrow, cell);
-        td(esc(item.target), cell);
-        td(esc(item.unit), cell);
-        if (item.high == 0 && item.low == 0) {
-            td(QString(), cell);
-        } else {
-            if (!chart)
-                cell.insert(QStringLiteral("style"), quoted(style + QStringLiteral(" text-align:right; ")));
-            td(esc(item.rangeText), cell);
-        }
-        if (chart) {
-            Attributes barCell = cell;
-            barCell.insert(QStringLiteral("colspan"), QStringLiteral("'3'"));
-            td(bar, barCell);
-        }
-        append(group, tr);
-    }
-    append(table, group);
+    appendChild(root, table);
+    appendChild(table, page.addHeaderRow(chart, true));
+    elementBase* group = page.resultRows(rows, QcOption::NumberColumn, true);
+    appendChild(table, group);
 
     QVector<HtmlCell> serum;
     page.serumIndexText(page.errcodeTail, info.sampleJson, serum);
-    append(root, page.createTable(serum, 3, 100));
+    appendChild(root, page.createTable(serum, 3, 100));
 
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     const QVector<HtmlCell> signatures{
@@ -129,13 +72,13 @@ QString qcReportBlocks<Node>::body(const reportFragments<Node>& page, const QcRe
         HtmlCell(QcOption::CheckTime, label("检验时间：") + esc(info.testTime)),
         HtmlCell(QcOption::PrintTime, label("打印时间") + QLatin1Char(':') + now),
     };
-    append(root, page.createTable(signatures, 3, 100));
+    appendChild(root, page.createTable(signatures, 3, 100));
 
     Attributes serial;
-    append(root, page.addNumberedDiv(QcOption::SerialNumber,
-                                     label("序列号") + QLatin1Char(':') + esc(info.serialNumber), serial));
+    appendChild(root, page.addNumberedDiv(QcOption::SerialNumber,
+                                          label("序列号") + QLatin1Char(':') + esc(info.serialNumber), serial));
     Attributes italic{{QStringLiteral("style"), QStringLiteral("'font-style:italic; font-size: 1vw;'")}};
-    append(root, page.addNumberedDiv(QcOption::CustomText, info.customText, italic));   // the user's own text
+    appendChild(root, page.addNumberedDiv(QcOption::CustomText, info.customText, italic));   // the user's own text
     return renderAndDelete(root);
 }
 

@@ -8,7 +8,6 @@
 #include "reportFileWriter.h"
 #include "reportWorkbookFrame.h"
 
-#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -102,68 +101,15 @@ bool qcReportPage::exportExcel(const QString& fileName) const
     reportWorkbookFrame::writeBand(doc, r);
 
     // Results table: header row r + 1, one row per result below it.
-    const int n = reportItems.size();
-    const bool numbers = !isOptionOff(QcOption::NumberColumn);
-    for (int row = r + 1; row <= r + 1 + n; ++row) {
-        mergeCellBlock(doc, numbers ? 'C' : 'B', row, numbers ? 2 : 3, 1, base);
-        mergeCellBlock(doc, 'H', row, 2, 1, base);
-    }
-    const int head = r + 1;
-    XlsxFormat headFormat = base;
-    headFormat.setBottomBorderStyle(XlsxFormat::BorderThin);
-    for (char c = 'A'; c <= 'I'; ++c)
-        doc.write(cellName(c, head), QString(), headFormat);
-    doc.write(cellName(numbers ? 'B' : 'A', head), label("项目缩写"), XlsxFormat());
-    doc.write(cellName(numbers ? 'C' : 'B', head), label("全称"), XlsxFormat());
-    doc.write(cellName('E', head), label("检验结果"), XlsxFormat());
-    doc.write(cellName('F', head), label("靶值"), XlsxFormat());
-    doc.write(cellName('G', head), label("提示"), XlsxFormat());
-    XlsxFormat rangeHead = headFormat;
-    rangeHead.setHorizontalAlignment(XlsxFormat::AlignRight);
-    doc.write(cellName('H', head), label("参考范围"), rangeHead);
-
-    for (int k = 0; k < n; ++k) {
-        const ReportItem item = reportItems.at(k);
-        const int row = head + 1 + k;
-        QString bar, arrow;
-        const QString colour = rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
-        XlsxFormat f = base;
-        if (!colour.isEmpty()) {
-            QColor c;
-            c.setNamedColor(colour);
-            f.setFontColor(c);
-        }
-        if (numbers)
-            doc.write(cellName('A', row), QString::number(k + 1), f);
-        doc.write(cellName(numbers ? 'B' : 'A', row), item.code, f);
-        doc.write(cellName(numbers ? 'C' : 'B', row), item.name, f);
-        doc.write(cellName('E', row), item.resultText + item.unit, f);
-        doc.write(cellName('F', row), item.target, f);
-        doc.write(cellName('G', row), arrow, f);
-        if (!(item.low == 0 && item.high == 0)) {
-            f.setHorizontalAlignment(XlsxFormat::AlignRight);
-            doc.write(cellName('H', row), item.rangeText, f);
-        }
-    }
-
-    const int closing = head + 1 + n;
-    XlsxFormat rule = base;
-    rule.setTopBorderStyle(XlsxFormat::BorderThin);
-    mergeCellBlock(doc, 'A', closing, 9, 1, rule);
-    doc.setRowHeight(closing, closing, 5.0);
-
-    const int s = closing + 1;
+    const int closing = reportWorkbookFrame::writeResults(
+        doc, r + 1, reportItems, !isOptionOff(QcOption::NumberColumn), true, base,
+        [](const ReportItem& item, QString& arrow) {
+            QString bar;
+            return rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
+        });
     QVector<HtmlCell> serum;
     serumIndexText(errcodeTail, sampleJson, serum);
-    char column = 'A';
-    for (const HtmlCell& cell : qAsConst(serum)) {
-        if (column > 'I')
-            break;
-        doc.write(cellName(column, s), cell.text, XlsxFormat());
-        mergeCellBlock(doc, column, s, 3, 1, base);
-        column = char(column + 3);
-    }
-    const int t = serum.isEmpty() ? s : s + 1;
+    const int t = reportWorkbookFrame::writeClosing(doc, closing, serum, base);
 
     const QVector<HtmlCell> signatures{
         HtmlCell(QcOption::Inspector, label("检验者") + QLatin1Char(':') + tester),

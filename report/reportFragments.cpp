@@ -433,6 +433,55 @@ elementBase* reportFragments<Node>::reportContact() const
 }
 
 template <class Node>
+elementBase* reportFragments<Node>::resultRows(const QVector<ReportItem>& rows, int numberOption,
+                                               bool withTarget) const
+{
+    auto quoted = [](const QString& style) { return QLatin1Char('\'') + style + QLatin1Char('\''); };
+    elementBase* group = Node::createElementText(QString(), QString(), Attributes());
+    const int count = rows.size();
+    for (int k = 0; k < count; ++k) {
+        const ReportItem& item = rows.at(k);
+        QString bar, arrow;
+        const QString colour = rangeBar(item.value, item.low, item.high, item.upperLimit, bar, arrow);
+        Attributes rowAttributes;
+        if (!colour.isEmpty())
+            rowAttributes.insert(QStringLiteral("style"), QStringLiteral("'color: %1;'").arg(colour));
+        elementBase* tr = Node::createElement(QStringLiteral("tr"), rowAttributes);
+
+        const QString style = resultRowStyle(k, count, !colour.isEmpty() && colour != QLatin1String("#000000"));
+        Attributes cell{{QStringLiteral("style"), quoted(style)}};
+        auto td = [tr](const QString& text, const Attributes& attributes) {
+            elementBase* e = Node::createElementText(QStringLiteral("td"), text, attributes);
+            tr->m_children.append(e);
+            return e;
+        };
+        td(QString::number(k + 1), cell)->setVisible(!isOptionOff(numberOption), QString());
+        td(item.name.toHtmlEscaped(), cell);
+        td(item.code.toHtmlEscaped(), cell);
+        td(item.resultText.toHtmlEscaped(), cell);
+        if (!chartMode)
+            td(arrow, cell);
+        if (withTarget)
+            td(item.target.toHtmlEscaped(), cell);
+        td(item.unit.toHtmlEscaped(), cell);
+        if (item.high == 0 && item.low == 0) {
+            td(QString(), cell);
+        } else {
+            if (!chartMode)
+                cell.insert(QStringLiteral("style"), quoted(style + QStringLiteral(" text-align:right; ")));
+            td(item.rangeText.toHtmlEscaped(), cell);
+        }
+        if (chartMode) {
+            Attributes barCell = cell;
+            barCell.insert(QStringLiteral("colspan"), QStringLiteral("'3'"));
+            td(bar, barCell);
+        }
+        group->m_children.append(tr);
+    }
+    return group;
+}
+
+template <class Node>
 QString reportFragments<Node>::resultRowStyle(int index, int count, bool bold)
 {
     static const char* const first =

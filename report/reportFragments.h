@@ -46,6 +46,10 @@ public:
     elementBase* reportTitle(const QString& heading, const QVector<HtmlCell>& fields, int columns) const;
     // The contact block: phone (option 2), e-mail (3), address (4) and the maker logo.
     elementBase* reportContact() const;
+    // The result rows of a report table, one per item: number (option numberOption), name, code,
+    // result, arrow (arrow layout), target (QC report), unit, range and the range bar (chart
+    // layout). Texts are escaped.
+    elementBase* resultRows(const QVector<ReportItem>& rows, int numberOption, bool withTarget) const;
     // Style of the cells of result row `index` of `count`: space above the first, a rule and
     // space below the last; bold for a row out of its range.
     static QString resultRowStyle(int index, int count, bool bold);

@@ -94,3 +94,73 @@ void reportWorkbookFrame::writeContact(XlsxDocument& doc, int row, bool phone, b
         mergeCellBlock(doc, 'A', row + 1, 6, 1, contact);
     }
 }
+
+int reportWorkbookFrame::writeResults(XlsxDocument& doc, int row, const QVector<ReportItem>& items, bool numbers,
+                                      bool withTarget, const XlsxFormat& base, const RowColour& colourOf)
+{
+    auto label = [](const char* text) { return QCoreApplication::translate("T", text); };
+    const int n = items.size();
+    for (int r = row; r <= row + n; ++r) {
+        mergeCellBlock(doc, numbers ? 'C' : 'B', r, numbers ? 2 : 3, 1, base);
+        if (!withTarget)
+            mergeCellBlock(doc, 'E', r, 2, 1, base);
+        mergeCellBlock(doc, 'H', r, 2, 1, base);
+    }
+    XlsxFormat head = base;
+    head.setBottomBorderStyle(XlsxFormat::BorderThin);
+    for (char c = 'A'; c <= 'I'; ++c)
+        doc.write(cellName(c, row), QString(), head);
+    doc.write(cellName(numbers ? 'B' : 'A', row), label("项目缩写"), XlsxFormat());
+    doc.write(cellName(numbers ? 'C' : 'B', row), label("全称"), XlsxFormat());
+    doc.write(cellName('E', row), label("检验结果"), XlsxFormat());
+    if (withTarget)
+        doc.write(cellName('F', row), label("靶值"), XlsxFormat());
+    doc.write(cellName('G', row), label("提示"), XlsxFormat());
+    XlsxFormat rangeHead = head;
+    rangeHead.setHorizontalAlignment(XlsxFormat::AlignRight);
+    doc.write(cellName('H', row), label("参考范围"), rangeHead);
+
+    for (int k = 0; k < n; ++k) {
+        const ReportItem& item = items.at(k);
+        const int r = row + 1 + k;
+        QString arrow;
+        const QString colour = colourOf(item, arrow);
+        XlsxFormat f = base;
+        if (!colour.isEmpty()) {
+            QColor c;
+            c.setNamedColor(colour);
+            f.setFontColor(c);
+        }
+        if (numbers)
+            doc.write(cellName('A', r), QString::number(k + 1), f);
+        doc.write(cellName(numbers ? 'B' : 'A', r), item.code, f);
+        doc.write(cellName(numbers ? 'C' : 'B', r), item.name, f);
+        doc.write(cellName('E', r), item.resultText + item.unit, f);
+        if (withTarget)
+            doc.write(cellName('F', r), item.target, f);
+        doc.write(cellName('G', r), arrow, f);
+        if (!(item.low == 0 && item.high == 0)) {
+            f.setHorizontalAlignment(XlsxFormat::AlignRight);
+            doc.write(cellName('H', r), item.rangeText, f);
+        }
+    }
+    return row + 1 + n;
+}
+
+int reportWorkbookFrame::writeClosing(XlsxDocument& doc, int row, const QVector<HtmlCell>& serum, const XlsxFormat& base)
+{
+    XlsxFormat rule = base;
+    rule.setTopBorderStyle(XlsxFormat::BorderThin);
+    mergeCellBlock(doc, 'A', row, 9, 1, rule);
+    doc.setRowHeight(row, row, 5.0);
+
+    char column = 'A';
+    for (const HtmlCell& cell : serum) {
+        if (column > 'I')
+            break;
+        doc.write(cellName(column, row + 1), cell.text, XlsxFormat());
+        mergeCellBlock(doc, column, row + 1, 3, 1, base);
+        column = char(column + 3);
+    }
+    return serum.isEmpty() ? row + 1 : row + 2;
+}

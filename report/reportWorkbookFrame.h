@@ -1,8 +1,13 @@
 #pragma once
+#include "HtmlCell.h"
+#include "ReportItem.h"
 #include "XlsxFormat.h"
 
 #include <QColor>
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 class XlsxDocument;
 
@@ -20,6 +25,16 @@ public:
     static void writeHeading(XlsxDocument& doc, const QString& title, bool logoShown);
     // The accent / grey band across A to I of the row, 5 high.
     static void writeBand(XlsxDocument& doc, int row);
+    // Font colour of a result row ("" for none) and its hint arrow.
+    using RowColour = std::function<QString(const ReportItem& item, QString& arrow)>;
+    // The results table: its header at the row, one row per item below. Number column A when
+    // numbers is set; the target in F for the QC report (withTarget), else the result spans E:F.
+    // Returns the row below the last item.
+    static int writeResults(XlsxDocument& doc, int row, const QVector<ReportItem>& items, bool numbers,
+                            bool withTarget, const XlsxFormat& base, const RowColour& colourOf);
+    // The closing rule across A to I of the row (5 high) and the serum indices in the row below,
+    // three columns each. Returns the first row after them.
+    static int writeClosing(XlsxDocument& doc, int row, const QVector<HtmlCell>& serum, const XlsxFormat& base);
     // Phone and e-mail in the row (closing up from A), the maker logo at H of the row below
     // and the address in A:F of the row below.
     static void writeContact(XlsxDocument& doc, int row, bool phone, bool email, bool address);

@@ -1,19 +1,24 @@
 #include "dbHelper.h"
 
 #include "FileUtils.h"
+#include "IniFile.h"
 #include "SqlUtil.h"
 
 #include <QDebug>
 #include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
 namespace {
+
+// Acquisition mode: "3" network, anything else serial.
+const char* const kModeFile = "./saveFile/database.ini";
+const char* const kModeGroup = "systemCfg";
+const char* const kModeKey = "get";
 
 struct Column
 {
@@ -161,10 +166,13 @@ dbHelper* dbHelper::getInstance()
 
 QString dbHelper::currentFileName()
 {
-    QSettings settings(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
-    settings.setIniCodec("UTF8");
-    const QString mode = settings.value(QStringLiteral("systemCfg/get")).toString();
+    const QString mode = readIniValue(QLatin1String(kModeFile), QLatin1String(kModeGroup), QLatin1String(kModeKey)).toString();
     return mode == QLatin1String("3") ? QStringLiteral("database.db3") : QStringLiteral("database.db2");
+}
+
+bool dbHelper::setAcquisitionMode(int mode)
+{
+    return writeIniValues(QLatin1String(kModeFile), QLatin1String(kModeGroup), {{QLatin1String(kModeKey), mode}});
 }
 
 bool dbHelper::openDatabase()

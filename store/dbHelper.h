@@ -16,6 +16,9 @@ public:
     void close();
     // File name of the main database of the current acquisition mode.
     static QString currentFileName();
+    // Stores the acquisition mode (2 serial, 3 network); the database is not reopened.
+    // Returns whether the file was written.
+    static bool setAcquisitionMode(int mode);
 
     // Brings `fileName` to the current schema over the temporary connection "init": creates
     // missing tables and adds missing columns, keeping every row. Returns whether it succeeded.

@@ -3,7 +3,7 @@
 // and 50,000 results already stored. The full live query alone (what a reload of the whole list
 // would cost) is timed apart, outside the total, as the floor of the old way.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_mainwindow [stored counts...]
-#include "FileUtils.h"
+#include "BenchSupport.h"
 #include "Index.h"
 #include "Indexdb.h"
 #include "PcComData.h"
@@ -14,72 +14,31 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-PanelChkRecord sample(int i)
-{
-    PanelChkRecord r;
-    r.machineid = QStringLiteral("CDSIM0001");
-    r.chkdatetime = QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
-    r.panelid = i % 3;
-    r.patientinfo = QStringLiteral("{\"name\":\"Lucky%1\",\"age\":\"400\",\"division\":\"1\",\"sex\":\"0\","
-                                   "\"swatchType\":\"0\",\"id\":\"S%1\",\"number\":\"P%1\"}").arg(i);
-    r.testresults = QStringLiteral("[{\"N\":\"TP\",\"I\":[65.2,52,82,20,120,\"g/L\"]},"
-                                   "{\"N\":\"ALB\",\"I\":[31.4,22,39,10,60,\"g/L\"]},"
-                                   "{\"N\":\"ALT\",\"I\":[45,10,100,5,1000,\"U/L\"]}]");
-    r.speciesname = QStringLiteral("1");
-    r.animalsexname = QStringLiteral("0");
-    r.sampletypename = QStringLiteral("0");
-    return r;
-}
-
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-}
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     PcComData::getInstance()->stopScanPort();
-    QVector<int> counts;
-    for (int i = 1; i < argc; ++i)
-        counts << QString::fromLocal8Bit(argv[i]).toInt();
-    if (counts.isEmpty())
-        counts = {1000, 10000, 50000};
+    const QVector<int> counts = benchCounts(argc, argv, {1000, 10000, 50000});
     std::printf("stored results | store one | list update | QC tab reload | layout+paint | total per record "
                 "| (live query alone) | reading pass\n");
     for (int stored : qAsConst(counts)) {
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("saveFile"));
-        copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db2"), QStringLiteral("database.db2"));
-        dbHelper::upgradeSchema(QStringLiteral("database.db2"));
-        dbHelper::getInstance()->close();
-        dbHelper::getInstance()->openDatabase();
-        {
-            Indexdb db;
-            QSqlDatabase::database().transaction();
-            for (int i = 0; i < stored; ++i) {
-                PanelChkRecord r = sample(i);
-                db.insertData(r);
-            }
-            QSqlDatabase::database().commit();
-        }
+        openBenchDatabase();
+        storeBenchRecords(stored);
         QVector<double> storeMs, listMs, qcMs, paintMs, totalMs, queryMs;
         {
             Index w;
             w.show();
             QApplication::processEvents();
             for (int k = 0; k < 7; ++k) {
-                PanelChkRecord r = sample(stored + k);
+                PanelChkRecord r = benchRecord(stored + k);
                 QElapsedTimer t;
                 t.start();
                 w.m_indexdb.insertData(r);

@@ -2,21 +2,19 @@
 // once and then N times in a row (default 100), and prints the times beside a floor: the same
 // HTML drawn by a bare QPainter on a QPrinter into a PDF, on one page, without the report's
 // layout, page marks or the safe file replacement.
+#include "BenchSupport.h"
 #include "PanelQcResult.h"
 #include "QcReportAssembly.h"
 #include "qcReportPage.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 #include <QPrinter>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstdio>
@@ -67,39 +65,26 @@ bool fill(qcReportPage& page, const PanelQcResult& run)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    useOffscreenByDefault();
     QApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100;
     QTemporaryDir dir;
-    if (!dir.isValid() || !QDir::setCurrent(dir.path())) {
-        std::fprintf(stderr, "no temporary folder\n");
+    if (!enterBenchFolder(dir))
         return 1;
-    }
-    QDir().mkpath(QStringLiteral("saveFile"));
-    {
-        QSettings h(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-        h.setIniCodec("UTF8");
-        h.setValue(QStringLiteral("systemCfg/hospital"), QStringLiteral("安心动物医院"));
-        h.setValue(QStringLiteral("systemCfg/address"), QStringLiteral("滨江路 8 号"));
-        h.setValue(QStringLiteral("systemCfg/phone"), QStringLiteral("0571-1234"));
-        h.setValue(QStringLiteral("systemCfg/email"), QStringLiteral("vet@example.org"));
-        QImage logo(400, 100, QImage::Format_RGB32);
-        logo.fill(Qt::darkCyan);
-        logo.save(QStringLiteral("print_logo.png"));
-    }
+    writeBenchClinic();
     const PanelQcResult run = sampleRun();
 
-    QElapsedTimer t;
     // The first report also pays for loading fonts and the word table.
-    t.start();
     QString html;
-    {
+    const double firstBuild = timeRuns(1, [&](int) {
         qcReportPage page;
         if (!fill(page, run))
-            return 1;
+            return false;
         html = page.buildTitle() + page.buildBody(page.reportItems) + page.buildContact();
-    }
-    const double firstBuild = t.nsecsElapsed() / 1e6;
+        return true;
+    });
+    if (firstBuild < 0)
+        return 1;
 
     auto barePdf = [&html](const QString& name) {
         QPrinter printer(QPrinter::ScreenResolution);
@@ -111,57 +96,35 @@ int main(int argc, char* argv[])
         doc.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
         doc.setHtml(html);
         doc.drawContents(&painter);
+        return true;
     };
-
-    t.restart();
-    barePdf(QStringLiteral("floor.pdf"));
-    const double oneFloor = t.nsecsElapsed() / 1e6;
-    t.restart();
-    {
-        qcReportPage page;
-        fill(page, run);
-        if (!page.exportPdf(QStringLiteral("one.pdf")))
-            return 1;
-    }
-    const double onePdf = t.nsecsElapsed() / 1e6;
-    t.restart();
-    {
-        qcReportPage page;
-        fill(page, run);
-        if (!page.exportExcel(QStringLiteral("one.xlsx")))
-            return 1;
-    }
-    const double oneXlsx = t.nsecsElapsed() / 1e6;
-
-    t.restart();
-    for (int i = 0; i < count; ++i) {
+    auto htmlParts = [&run](int) {
         qcReportPage page;
         fill(page, run);
         page.buildTitle();
         page.buildContact();
         page.buildBody(page.reportItems);
-    }
-    const double manyHtml = t.nsecsElapsed() / 1e6;
-    t.restart();
-    for (int i = 0; i < count; ++i)
-        barePdf(QStringLiteral("f%1.pdf").arg(i));
-    const double manyFloor = t.nsecsElapsed() / 1e6;
-    t.restart();
-    for (int i = 0; i < count; ++i) {
+        return true;
+    };
+    auto pdf = [&run](const QString& name) {
         qcReportPage page;
         fill(page, run);
-        if (!page.exportPdf(QStringLiteral("r%1.pdf").arg(i)))
-            return 1;
-    }
-    const double manyPdf = t.nsecsElapsed() / 1e6;
-    t.restart();
-    for (int i = 0; i < count; ++i) {
+        return page.exportPdf(name);
+    };
+    auto xlsx = [&run](const QString& name) {
         qcReportPage page;
         fill(page, run);
-        if (!page.exportExcel(QStringLiteral("r%1.xlsx").arg(i)))
-            return 1;
-    }
-    const double manyXlsx = t.nsecsElapsed() / 1e6;
+        return page.exportExcel(name);
+    };
+    const double oneFloor = timeRuns(1, [&](int) { return barePdf(QStringLiteral("floor.pdf")); });
+    const double onePdf = timeRuns(1, [&](int) { return pdf(QStringLiteral("one.pdf")); });
+    const double oneXlsx = timeRuns(1, [&](int) { return xlsx(QStringLiteral("one.xlsx")); });
+    const double manyHtml = timeRuns(count, htmlParts);
+    const double manyFloor = timeRuns(count, [&](int i) { return barePdf(QStringLiteral("f%1.pdf").arg(i)); });
+    const double manyPdf = timeRuns(count, [&](int i) { return pdf(QStringLiteral("r%1.pdf").arg(i)); });
+    const double manyXlsx = timeRuns(count, [&](int i) { return xlsx(QStringLiteral("r%1.xlsx").arg(i)); });
+    if (onePdf < 0 || oneXlsx < 0 || manyPdf < 0 || manyXlsx < 0)
+        return 1;
 
     std::printf("QC report, %d analytes\n", int(run.result.count(QStringLiteral("\"N\""))));
     std::printf("first build of the three HTML parts:    %8.1f ms\n", firstBuild);

@@ -4,6 +4,7 @@
 // The program starts itself once per launch ("--launch <dir>"), as the real program starts:
 // schema upgrade, language, database, window.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_startup [stored counts...]
+#include "BenchSupport.h"
 #include "FileUtils.h"
 #include "Index.h"
 #include "Indexdb.h"
@@ -24,29 +25,6 @@
 #include <cstdio>
 
 namespace {
-PanelChkRecord sample(int i)
-{
-    PanelChkRecord r;
-    r.machineid = QStringLiteral("CDSIM0001");
-    r.chkdatetime = QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
-    r.panelid = i % 3;
-    r.patientinfo = QStringLiteral("{\"name\":\"Lucky%1\",\"age\":\"400\",\"division\":\"1\",\"sex\":\"0\","
-                                   "\"swatchType\":\"0\",\"id\":\"S%1\",\"number\":\"P%1\"}").arg(i);
-    r.testresults = QStringLiteral("[{\"N\":\"TP\",\"I\":[65.2,52,82,20,120,\"g/L\"]},"
-                                   "{\"N\":\"ALB\",\"I\":[31.4,22,39,10,60,\"g/L\"]},"
-                                   "{\"N\":\"ALT\",\"I\":[45,10,100,5,1000,\"U/L\"]}]");
-    r.speciesname = QStringLiteral("1");
-    r.animalsexname = QStringLiteral("0");
-    r.sampletypename = QStringLiteral("0");
-    return r;
-}
-
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0 : v.at(v.size() / 2);
-}
-
 // Peak resident memory of this process in MB.
 double peakMb()
 {
@@ -89,30 +67,17 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     PcComData::getInstance()->stopScanPort();
-    QVector<int> counts;
-    for (int i = 1; i < argc; ++i)
-        counts << QString::fromLocal8Bit(argv[i]).toInt();
-    if (counts.isEmpty())
-        counts = {50000};
+    const QVector<int> counts = benchCounts(argc, argv, {50000});
     std::printf("stored results | launch to window shown | peak memory | (live query alone) | (first page alone)\n");
     for (int stored : qAsConst(counts)) {
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("saveFile"));
-        copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db2"), QStringLiteral("database.db2"));
         copyFileIfMissing(QStringLiteral(":/DB/Chinese/database.db3"), QStringLiteral("database.db3"));
-        dbHelper::upgradeSchema(QStringLiteral("database.db2"));
-        dbHelper::getInstance()->close();
-        dbHelper::getInstance()->openDatabase();
+        openBenchDatabase();
+        storeBenchRecords(stored);
         QVector<double> queryMs, pageMs;
         {
             Indexdb db;
-            QSqlDatabase::database().transaction();
-            for (int i = 0; i < stored; ++i) {
-                PanelChkRecord r = sample(i);
-                db.insertData(r);
-            }
-            QSqlDatabase::database().commit();
             for (int k = 0; k < 3; ++k) {
                 QElapsedTimer t;
                 t.start();

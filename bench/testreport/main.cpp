@@ -1,15 +1,13 @@
 // Builds a filled test report from a stored result and writes it as a PDF file and as a
 // workbook, once and then 100 times in a row, and prints the times.
+#include "BenchSupport.h"
 #include "PanelChkRecord.h"
 #include "ReportAssembly.h"
 #include "chkReportPage.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -56,82 +54,42 @@ void fill(chkReportPage& page, const PanelChkRecord& record)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    useOffscreenByDefault();
     QApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100;
     QTemporaryDir dir;
-    if (!dir.isValid() || !QDir::setCurrent(dir.path())) {
-        std::fprintf(stderr, "no temporary folder\n");
+    if (!enterBenchFolder(dir))
         return 1;
-    }
-    QDir().mkpath(QStringLiteral("saveFile"));
-    {
-        QSettings h(QStringLiteral("./saveFile/hospital.ini"), QSettings::IniFormat);
-        h.setIniCodec("UTF8");
-        h.setValue(QStringLiteral("systemCfg/hospital"), QStringLiteral("安心动物医院"));
-        h.setValue(QStringLiteral("systemCfg/address"), QStringLiteral("滨江路 8 号"));
-        h.setValue(QStringLiteral("systemCfg/phone"), QStringLiteral("0571-1234"));
-        h.setValue(QStringLiteral("systemCfg/email"), QStringLiteral("vet@example.org"));
-        QImage logo(400, 100, QImage::Format_RGB32);
-        logo.fill(Qt::darkCyan);
-        logo.save(QStringLiteral("print_logo.png"));
-    }
+    writeBenchClinic();
     const PanelChkRecord record = sampleRecord();
 
-    QElapsedTimer t;
+    auto html = [&record](int) {
+        chkReportPage page;
+        fill(page, record);
+        page.buildTitle();
+        page.buildContact();
+        page.buildBody(page.reportItems);
+        return true;
+    };
+    auto pdf = [&record](const QString& name) {
+        chkReportPage page;
+        fill(page, record);
+        return page.exportPdf(name);
+    };
+    auto xlsx = [&record](const QString& name) {
+        chkReportPage page;
+        fill(page, record);
+        return page.exportExcel(name);
+    };
     // The first report also pays for loading fonts and the word table.
-    t.start();
-    {
-        chkReportPage page;
-        fill(page, record);
-        page.buildTitle();
-        page.buildContact();
-        page.buildBody(page.reportItems);
-    }
-    const double firstBuild = t.nsecsElapsed() / 1e6;
-
-    t.restart();
-    {
-        chkReportPage page;
-        fill(page, record);
-        if (!page.exportPdf(QStringLiteral("one.pdf")))
-            return 1;
-    }
-    const double onePdf = t.nsecsElapsed() / 1e6;
-    t.restart();
-    {
-        chkReportPage page;
-        fill(page, record);
-        if (!page.exportExcel(QStringLiteral("one.xlsx")))
-            return 1;
-    }
-    const double oneXlsx = t.nsecsElapsed() / 1e6;
-
-    t.restart();
-    for (int i = 0; i < count; ++i) {
-        chkReportPage page;
-        fill(page, record);
-        page.buildTitle();
-        page.buildContact();
-        page.buildBody(page.reportItems);
-    }
-    const double manyHtml = t.nsecsElapsed() / 1e6;
-    t.restart();
-    for (int i = 0; i < count; ++i) {
-        chkReportPage page;
-        fill(page, record);
-        if (!page.exportPdf(QStringLiteral("r%1.pdf").arg(i)))
-            return 1;
-    }
-    const double manyPdf = t.nsecsElapsed() / 1e6;
-    t.restart();
-    for (int i = 0; i < count; ++i) {
-        chkReportPage page;
-        fill(page, record);
-        if (!page.exportExcel(QStringLiteral("r%1.xlsx").arg(i)))
-            return 1;
-    }
-    const double manyXlsx = t.nsecsElapsed() / 1e6;
+    const double firstBuild = timeRuns(1, html);
+    const double onePdf = timeRuns(1, [&](int) { return pdf(QStringLiteral("one.pdf")); });
+    const double oneXlsx = timeRuns(1, [&](int) { return xlsx(QStringLiteral("one.xlsx")); });
+    const double manyHtml = timeRuns(count, html);
+    const double manyPdf = timeRuns(count, [&](int i) { return pdf(QStringLiteral("r%1.pdf").arg(i)); });
+    const double manyXlsx = timeRuns(count, [&](int i) { return xlsx(QStringLiteral("r%1.xlsx").arg(i)); });
+    if (onePdf < 0 || oneXlsx < 0 || manyPdf < 0 || manyXlsx < 0)
+        return 1;
 
     std::printf("test report, %d analytes\n", int(record.testresults.count(QStringLiteral("\"N\""))));
     std::printf("first build of the three HTML parts: %8.1f ms\n", firstBuild);

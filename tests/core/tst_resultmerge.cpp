@@ -22,11 +22,7 @@ int addResult(const QString& name, int panel, const QString& results, const QStr
     r.sendinspectorname = "sender " + name;
     r.testresults = results;
     r.Errcode = errcode;
-    Indexdb db;
-    if (!db.insertData(r))
-        return -1;
-    QSqlQuery q(QStringLiteral("select max(id) from PanelChkResult"));
-    return q.next() ? q.value(0).toInt() : -1;
+    return storeResult(r);
 }
 
 // "code:value" of every analyte of a test-results text, in order.

@@ -1,5 +1,7 @@
+#include "ReadOnlyFile.h"
 #include "SystemSettings.h"
 #include "TestSupport.h"
+#include "dbHelper.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,6 +143,34 @@ private slots:
         QVERIFY(!writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"hospital", "x"}}));
         QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital", "none").toString(),
                  QString("none"));
+    }
+
+    // A refused write must not linger in the process's settings cache: reading back in the
+    // same process gives what the file holds.
+    void readOnlyFileKeepsTheStoredValues()
+    {
+        TempWorkDir dir;
+        QVERIFY(setDbsource("en"));
+        QVERIFY(setHospitalValues({{"hospital", "Old Clinic"}}));
+        QVERIFY(setHiddenAnalytes({{3, {"TP"}}}));
+        QVERIFY(dbHelper::setAcquisitionMode(3));
+        QCOMPARE(dbHelper::currentFileName(), QString("database.db3"));
+
+        ReadOnlyFile system("saveFile/systemsetting.ini");
+        ReadOnlyFile hospital("saveFile/hospital.ini");
+        ReadOnlyFile project("saveFile/project.ini");
+        ReadOnlyFile mode("saveFile/database.ini");
+        if (!system.isReadOnly() || !hospital.isReadOnly() || !project.isReadOnly() || !mode.isReadOnly())
+            QSKIP("files cannot be made read-only here");
+
+        QVERIFY(!setDbsource("cn"));
+        QVERIFY(!setHospitalValues({{"hospital", "New Clinic"}}));
+        QVERIFY(!setHiddenAnalytes({{3, {"GLU"}}}));
+        QVERIFY(!dbHelper::setAcquisitionMode(2));
+        QCOMPARE(getDbsource(), QString("en"));
+        QCOMPARE(getHospitalValue("hospital"), QString("Old Clinic"));
+        QCOMPARE(getHiddenAnalytes(3), QStringList{"TP"});
+        QCOMPARE(dbHelper::currentFileName(), QString("database.db3"));
     }
 };
 

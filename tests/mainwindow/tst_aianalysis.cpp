@@ -4,6 +4,7 @@
 #include "Indexdb.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "dlgAiResult.h"
 #include "ui_Index.h"
@@ -82,14 +83,8 @@ int addResult(int panelId, int panelIndex, int panelLot, const QString& codes)
     r.panellot = panelLot;
     r.patientinfo = QStringLiteral("{\"name\":\"Rex\"}");
     r.animalsexname = QStringLiteral("0");
-    QStringList items;
-    for (const QString& c : codes.split(','))
-        items << QStringLiteral("{\"N\":\"%1\",\"I\":[1,0,2,0,9,\"g/L\"]}").arg(c);
-    r.testresults = "[" + items.join(',') + "]";
-    if (!Indexdb().insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    r.testresults = analyteItems(codes);
+    return storeResult(r);
 }
 
 QString column(int id, const QString& name)

@@ -4,6 +4,7 @@
 #include "Indexdb.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "SaveDialogAnswer.h"
 #include "TestSupport.h"
 #include "dbHelper.h"
 #include "ui_Index.h"
@@ -27,49 +28,6 @@
 
 namespace {
 const QString kMachine = QStringLiteral("CDSIM0001");
-
-// Answers the next file dialog by typing a name and pressing its accept button; an empty name
-// cancels it. Remembers the dialog's caption and filter.
-class FileDialogAnswer : public QObject
-{
-public:
-    explicit FileDialogAnswer(const QString& file) : m_file(file)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this]() {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* dlg = qobject_cast<QFileDialog*>(w);
-                if (!dlg || !dlg->isVisible() || answered)
-                    continue;
-                answered = true;
-                caption = dlg->windowTitle();
-                filter = dlg->nameFilters().join(';');
-                if (m_onShown)
-                    m_onShown();
-                auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                auto* box = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-                if (m_file.isEmpty() || !edit || !box) {
-                    dlg->reject();
-                    continue;
-                }
-                edit->setText(m_file);
-                QPushButton* ok = box->button(QDialogButtonBox::Save);
-                if (!ok)
-                    ok = box->button(QDialogButtonBox::Open);
-                ok->click();
-            }
-        });
-        m_timer.start(20);
-    }
-    void onShown(std::function<void()> f) { m_onShown = std::move(f); }
-    bool answered = false;
-    QString caption;
-    QString filter;
-
-private:
-    QString m_file;
-    QTimer m_timer;
-    std::function<void()> m_onShown;
-};
 
 QByteArray hashOf(const QString& file)
 {
@@ -140,7 +98,7 @@ private slots:
         MessageBoxCloser boxes;
         Index w;
 
-        FileDialogAnswer answer(dir.file("copy.db2"));
+        SaveDialogAnswer answer(dir.file("copy.db2"));
         w.slot_backupsqlUI();
         QVERIFY(answer.answered);
         QCOMPARE(answer.caption, QStringLiteral("文件保存"));
@@ -165,7 +123,7 @@ private slots:
         // A folder that does not exist: a clear failure, nothing written.
         boxes.texts.clear();
         {
-            FileDialogAnswer missing(dir.file("no/such/folder/x.db2"));
+            SaveDialogAnswer missing(dir.file("no/such/folder/x.db2"));
             w.slot_backupsqlUI();
         }
         QVERIFY(!QFile::exists(dir.file("no/such/folder/x.db2")));
@@ -176,7 +134,7 @@ private slots:
         // Cancelled: nothing shown, the database still open.
         boxes.texts.clear();
         {
-            FileDialogAnswer cancel{QString()};
+            SaveDialogAnswer cancel{QString()};
             w.slot_backupsqlUI();
         }
         QVERIFY(boxes.texts.isEmpty());
@@ -199,7 +157,7 @@ private slots:
         QCOMPARE(listed(w), 3);
         addQc();
         {
-            FileDialogAnswer cancel{QString()};
+            SaveDialogAnswer cancel{QString()};
             w.slot_restoresqlUI(); // cancelled: the lists are read again all the same
         }
         QCOMPARE(qcListed(w), 2);
@@ -222,7 +180,7 @@ private slots:
         const QByteArray before = hashOf(dir.file("database.db2"));
         for (const char* bad : {"notes.db2", "empty.db2", "other.db2"}) {
             boxes.texts.clear();
-            FileDialogAnswer answer(dir.file(bad));
+            SaveDialogAnswer answer(dir.file(bad));
             w.slot_restoresqlUI();
             QVERIFY2(answer.answered, bad);
             QCOMPARE(answer.caption, QStringLiteral("文件打开"));
@@ -237,7 +195,7 @@ private slots:
 
         boxes.texts.clear();
         {
-            FileDialogAnswer answer(dir.file("two.db2"));
+            SaveDialogAnswer answer(dir.file("two.db2"));
             w.slot_restoresqlUI();
         }
         QCOMPARE(boxes.texts.value(0), QStringLiteral("恢复成功"));
@@ -264,7 +222,7 @@ private slots:
         QVERIFY(dbHelper::getInstance()->openDatabase());
         MessageBoxCloser boxes;
         Index w;
-        FileDialogAnswer answer(dir.file("serial-copy.db3"));
+        SaveDialogAnswer answer(dir.file("serial-copy.db3"));
         w.slot_restoresqlUI();
         QCOMPARE(answer.filter, QStringLiteral("*.db3"));
         QCOMPARE(boxes.texts.value(0), QStringLiteral("恢复成功"));
@@ -290,7 +248,7 @@ private slots:
 
         // While the user picks the file the analyzer finishes two more tests.
         SimProcess sim2;
-        FileDialogAnswer answer(dir.file("three.db2"));
+        SaveDialogAnswer answer(dir.file("three.db2"));
         answer.onShown([&] {
             sim.stop();
             QVERIFY(sim2.start({"--count", "5", "--seed", "7"}));

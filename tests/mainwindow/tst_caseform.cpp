@@ -7,6 +7,7 @@
 #include "Patientfind.h"
 #include "PcComData.h"
 #include "SystemSettings.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "Translateword.h"
 #include "ui_Index.h"
@@ -42,11 +43,7 @@ int addResult(const QJsonObject& patient, const QString& division, const QString
     r.sendinspectorname = "Clinic North";
     r.clinicalinformation = "Gastritis";
     r.testresults = R"([{"N":"TP","I":[60,50,80,0,0,"g/L"]},{"N":"ALB","I":[30,25,40,0,0,"g/L"]}])";
-    Indexdb db;
-    if (!db.insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    return storeResult(r);
 }
 
 // The stored row as "column=value" texts, every column.

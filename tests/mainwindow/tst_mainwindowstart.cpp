@@ -109,9 +109,9 @@ private slots:
             SettingDialog* d = w.m_settingDialog;
             if (!d)
                 return;
-            viaPrintpreview = QObject::disconnect(d, SIGNAL(printpreview()), &w, SLOT(slot_printpreviewUI()));
+            viaPrintpreview = QObject::disconnect(d, &SettingDialog::printpreview, &w, &Index::slot_printpreviewUI);
             const bool viaOther =
-                QObject::disconnect(d, SIGNAL(signal_printpreviewUI()), &w, SLOT(slot_printpreviewUI()));
+                QObject::disconnect(d, &SettingDialog::signal_printpreviewUI, &w, &Index::slot_printpreviewUI);
             joins = int(viaPrintpreview) + int(viaOther);
             d->reject();
         });

@@ -6,6 +6,7 @@
 #include "Patientfind.h"
 #include "PcComData.h"
 #include "ResultRowText.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "Translateword.h"
 #include "ui_Historyrecord.h"
@@ -32,15 +33,8 @@ int addResult(const QString& machine, const QDateTime& when, const QJsonObject& 
     r.patientinfo = QString::fromUtf8(QJsonDocument(patient).toJson(QJsonDocument::Compact));
     r.speciesname = division;
     r.animalsexname = QStringLiteral("0");
-    QStringList items;
-    for (const QString& c : codes.split(','))
-        items << QStringLiteral("{\"N\":\"%1\",\"I\":[1,0,2,0,9,\"g/L\"]}").arg(c);
-    r.testresults = "[" + items.join(',') + "]";
-    Indexdb db;
-    if (!db.insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    r.testresults = analyteItems(codes);
+    return storeResult(r);
 }
 
 QString cellText(Index& w, int row, int column)

@@ -6,6 +6,7 @@
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
 #include "ResultListModel.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "ui_Historyrecord.h"
 #include "ui_Index.h"
@@ -30,10 +31,7 @@ int addResult(const QDateTime& when, const QString& name)
     r.speciesname = QStringLiteral("1");
     r.animalsexname = QStringLiteral("0");
     r.testresults = QStringLiteral("[]");
-    if (!Indexdb().insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    return storeResult(r);
 }
 
 // 445 results in runs of seven with the same check time (runs cross the page ends), in an order

@@ -5,6 +5,7 @@
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
 #include "SystemSettings.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "RecycleBin.h"
 #include "dlgLoading.h"
@@ -39,10 +40,7 @@ int addResult(const QString& machine)
     r.patientinfo = QStringLiteral("{}");
     r.animalsexname = QStringLiteral("0");
     r.testresults = QStringLiteral("[{\"N\":\"ALB\",\"I\":[1,0,2,0,9,\"g/L\"]}]");
-    if (!Indexdb().insertData(r))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
+    return storeResult(r);
 }
 
 bool listed(Index& w, int id)

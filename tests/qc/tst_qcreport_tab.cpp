@@ -44,14 +44,6 @@ class tst_qcreport_tab : public QObject
         s.setValue(key, value);
     }
 
-    static QString run(const QString& program, const QStringList& args)
-    {
-        QProcess p;
-        p.start(program, args);
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-
     static void setResult(int id, const QString& text)
     {
         QSqlQuery q(QSqlDatabase::database());
@@ -69,7 +61,7 @@ class tst_qcreport_tab : public QObject
         QMetaObject::invokeMethod(&w, "on_pushButton_printpdf_clicked");
         if (!boxes.texts.isEmpty() || answer.filter != QStringLiteral("Text Files (*.pdf)"))
             return QStringLiteral("<failed: %1 %2>").arg(boxes.texts.join('|'), answer.filter);
-        return run("pdftotext", {file, "-"});
+        return pdfText(file);
     }
 
 private slots:
@@ -118,7 +110,7 @@ private slots:
         // the page footer "1 / 1" (the PDF text keeps no blanks around the slash)
         QVERIFY2(QRegularExpression("^1 ?/ ?1$", QRegularExpression::MultilineOption).match(text).hasMatch(),
                  qPrintable(text));
-        const QString info = run("pdfinfo", {file});
+        const QString info = runProgram("pdfinfo", {file});
         QVERIFY2(info.contains("(" + size + ")"), qPrintable(info));
         const QRegularExpressionMatch m = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+)").match(info);
         QVERIFY(m.hasMatch());

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "golden.h"
 #include "chkReportPage.h"
 #include "report_fixture.h"
 
@@ -40,42 +41,9 @@ class tst_chkreport_html : public QObject
 
     static void writeHospital(const QString& name) { report_fixture::writeHospital(name); }
 
-    static void writeLogo(int w, int h)
-    {
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkCyan);
-        QVERIFY(img.save("print_logo.png"));
-    }
-
-    // The print time is taken at each call.
-    static QString stable(QString html)
-    {
-        static const QRegularExpression time(QStringLiteral("打印时间:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d"));
-        return html.replace(time, QStringLiteral("打印时间:<now>"));
-    }
-
     static void compareGolden(const QString& name, const QString& html)
     {
-        const QString path = testDataDir() + "/testreport/golden/" + name + ".html";
-        const QString text = stable(html) + "\n";
-        if (qEnvironmentVariableIntValue("CHEMDESK_UPDATE_GOLDEN") == 1) {
-            QDir().mkpath(QFileInfo(path).path());
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(text.toUtf8());
-            return;
-        }
-        QFile in(path);
-        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable("missing golden file " + path));
-        const QString golden = QString::fromUtf8(in.readAll());
-        if (golden != text) {
-            int i = 0;
-            while (i < golden.size() && i < text.size() && golden.at(i) == text.at(i))
-                ++i;
-            QFAIL(qPrintable(QString("%1 differs at %2:\n golden: %3\n actual: %4")
-                                 .arg(name).arg(i).arg(golden.mid(qMax(0, i - 40), 120))
-                                 .arg(text.mid(qMax(0, i - 40), 120))));
-        }
+        compareGoldenHtml(QStringLiteral("testreport"), name, html);
     }
 
 private slots:

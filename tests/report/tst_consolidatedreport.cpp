@@ -6,6 +6,8 @@
 #include "Indexdb.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "SaveDialogAnswer.h"
+#include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "chkReportPage.h"
 #include "printTool.h"
@@ -42,16 +44,6 @@ PanelChkRecord record(const QString& name, const QString& results, int testType 
     r.testType = testType;
     r.Errcode = QStringLiteral("001");
     return r;
-}
-
-int addResult(const PanelChkRecord& r)
-{
-    PanelChkRecord copy = r;
-    Indexdb db;
-    if (!db.insertData(copy))
-        return -1;
-    QSqlQuery q("select max(id) from PanelChkResult");
-    return q.next() ? q.value(0).toInt() : -1;
 }
 
 // The record as stored (the patient fields read back from its patient information).
@@ -99,48 +91,6 @@ QString pageHtml(ConsolidatedReport& d, chkReportPage& page)
     d.buildReportHtml(page);
     return page.buildTitle() + page.buildBody(page.reportItems) + page.buildContact();
 }
-
-// pdftotext's text as it stands: what a user copying or searching the PDF gets.
-QString pdfText(const QString& file)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", file, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// Answers the next save dialog with a file name, typed and confirmed as a user does.
-class SaveDialogAnswer : public QObject
-{
-public:
-    explicit SaveDialogAnswer(const QString& file) : m_file(file)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this]() {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* dlg = qobject_cast<QFileDialog*>(w);
-                if (!dlg || !dlg->isVisible() || answered)
-                    continue;
-                answered = true;
-                filter = dlg->selectedNameFilter();
-                auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                auto* buttons = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-                if (!edit || !buttons || m_file.isEmpty()) {
-                    dlg->reject();
-                    continue;
-                }
-                edit->setText(m_file);
-                buttons->button(QDialogButtonBox::Save)->click();
-            }
-        });
-        m_timer.start(20);
-    }
-    bool answered = false;
-    QString filter;
-
-private:
-    QString m_file;
-    QTimer m_timer;
-};
 
 // Sheets of the next print preview dialog, which it then closes.
 class PreviewCounter : public QObject
@@ -192,8 +142,8 @@ private slots:
         TempWorkDir dir;
         QVERIFY(prepareMainDatabase());
         writeIni("project.ini", "hideProject/4", QStringList{"GLU"});
-        const int a = addResult(record("Bella", kFirst));
-        const int b = addResult(record("Max", kSecond));
+        const int a = storeResult(record("Bella", kFirst));
+        const int b = storeResult(record("Max", kSecond));
         Index w;
         w.show();
         selectIds(w, {a, b});
@@ -245,7 +195,7 @@ private slots:
         // the last selected result gone: the base is the last one found
         selectIds(w, {b});
         QVERIFY(w.form()->tableWidget->selectionModel()->hasSelection());
-        const int c = addResult(record("Rex", kFirst));
+        const int c = storeResult(record("Rex", kFirst));
         selectIds(w, {b, c});
         QVERIFY(Indexdb().setState({c}, 0));
         QVERIFY(w.on_pushButton_4_clicked());
@@ -262,7 +212,7 @@ private slots:
             R"([{"N":"ALB","I":[60,25,40,10,60,"g/L"]},{"N":"CRE","I":[10,44,159,10,2000,"umol/L"]},)"
             R"({"N":"AST","I":[-6,10,100,5,1000,"U/L"]},{"N":"XYZ","I":[5,0,0,0,0,"u"]},)"
             R"({"N":"ALT","I":[2000,10,100,5,1000,"U/L"],"addType":1}])";
-        ConsolidatedReport d(stored(addResult(record("Bella", results))));
+        ConsolidatedReport d(stored(storeResult(record("Bella", results))));
         QCOMPARE(column(d, 0), (QStringList{"ALB", "CRE", "AST", "XYZ", "ALT"}));
         // at the upper limit "≥", at the lower limit "≤", below the tolerance "---"; no limit
         // signs without measuring limits nor for an analyte added by hand
@@ -276,7 +226,7 @@ private slots:
         QVERIFY(t->isColumnHidden(3));
         // unit mode 2 reads as SI
         writeIni("hospital.ini", "systemCfg/getModeSelect", 2);
-        ConsolidatedReport again(stored(addResult(record("Bella", results))));
+        ConsolidatedReport again(stored(storeResult(record("Bella", results))));
         QCOMPARE(column(again, 2), column(d, 2));
     }
 
@@ -290,7 +240,7 @@ private slots:
             R"([{"N":"UREA","I":[9,2.5,9.6,1,15,"mmol/L"]},{"N":"UREA","I":[15,2.5,9.6,1,15,"mmol/L"]},)"
             R"({"N":"ALB","I":[35,25,40,10,60,"g/L"]},{"N":"GLOB","I":[30,25,40,10,60,"g/L"]},)"
             R"({"N":"P","I":[0.5,0.8,1.6,0.5,5,"mmol/L"]},{"N":"ALT","I":[50,10,100,5,1000,"U/L"]}])";
-        ConsolidatedReport d(stored(addResult(record("Bella", results))));
+        ConsolidatedReport d(stored(storeResult(record("Bella", results))));
         QCOMPARE(column(d, 2), (QStringList{"54.1", QStringLiteral("≥90.1"), "3.50", "3.0", QStringLiteral("≤1.55"), "50"}));
         QCOMPARE(column(d, 4), (QStringList{"15.0-57.7", "15.0-57.7", "2.50-4.00", "2.5-4.0", "2.48-4.96", "10-100"}));
         QCOMPARE(column(d, 5), (QStringList{"mg/dL", "mg/dL", "g/dL", "g/dL", "mg/dL", "U/L"}));
@@ -305,12 +255,12 @@ private slots:
         const char* results =
             R"([{"N":"TP","I":[66,55,75,60,120,"g/L"]},{"N":"TP","I":[60,55,75,60,120,"g/L"]},)"
             R"({"N":"TP","I":[55,55,75,60,120,"g/L"]}])";
-        ConsolidatedReport si(stored(addResult(record("QC", results, 1))));
+        ConsolidatedReport si(stored(storeResult(record("QC", results, 1))));
         QVERIFY(!si.form()->tableWidget->isColumnHidden(3));
         QCOMPARE(column(si, 3), (QStringList{"60", "60", "60"}));
         QCOMPARE(column(si, 2), (QStringList{QStringLiteral("≥65"), "60", QStringLiteral("≤55")}));
         writeIni("hospital.ini", "systemCfg/getModeSelect", 1);
-        ConsolidatedReport conventional(stored(addResult(record("QC", results, 1))));
+        ConsolidatedReport conventional(stored(storeResult(record("QC", results, 1))));
         QCOMPARE(column(conventional, 3), (QStringList{"6.00", "6.00", "6.00"}));
         QCOMPARE(column(conventional, 2), (QStringList{QStringLiteral("≥6.5"), "6.00", QStringLiteral("≤5.5")}));
     }
@@ -322,8 +272,8 @@ private slots:
         QVERIFY(prepareMainDatabase());
         writeIni("hospital.ini", "systemCfg/hospital", QStringLiteral("安心动物医院"));
         writeIni("project.ini", "hideProject/4", QStringList{"GLU"});
-        const int a = addResult(record("Bella", kFirst));
-        const int b = addResult(record("Max", kSecond));
+        const int a = storeResult(record("Bella", kFirst));
+        const int b = storeResult(record("Max", kSecond));
         Index w;
         writeIni("printsetting.ini", "systemCfg/optEnable", 0);   // every line printed, the serial number too
         selectIds(w, {a, b});
@@ -371,7 +321,7 @@ private slots:
             QCOMPARE(answer.filter, QStringLiteral("Text Files (*.pdf)"));
             QCOMPARE(boxes.texts, QStringList());
         }
-        const QString text = pdfText(file);
+        const QString text = pdfText(file, {"-layout"});
         if (!qEnvironmentVariableIsEmpty("CHEMDESK_KEEP_PDF"))
             QFile::copy(file, qEnvironmentVariable("CHEMDESK_KEEP_PDF"));
         for (const char* part : {"72.5", "Max <Lab> & Co", "Dr. Typed", "QV7", "CRE", "-1-5", "2024/05/02 09:30:00"})
@@ -413,7 +363,7 @@ private slots:
         QJsonArray many;
         for (int i = 0; i < 60; ++i)
             many.append(QJsonObject{{"N", QStringLiteral("TP")}, {"I", QJsonArray{60 + i % 10, 55, 75, 20, 120, "g/L"}}});
-        ConsolidatedReport d(stored(addResult(record("Bella", QString::fromUtf8(QJsonDocument(many).toJson())))));
+        ConsolidatedReport d(stored(storeResult(record("Bella", QString::fromUtf8(QJsonDocument(many).toJson())))));
         chkReportPage probe;
         d.buildReportHtml(probe);
         // the same report laid out one and two report pages a sheet, as PDF files

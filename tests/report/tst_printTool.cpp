@@ -15,18 +15,9 @@
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 int pdfPages(const QString& file)
 {
-    const QString info = run("pdfinfo", {file});
+    const QString info = runProgram("pdfinfo", {file});
     QRegularExpression re("Pages:\\s+(\\d+)");
     auto m = re.match(info);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
@@ -35,19 +26,19 @@ int pdfPages(const QString& file)
 // Page size of the first page in points.
 QSizeF pdfPageSize(const QString& file)
 {
-    const QString info = run("pdfinfo", {file});
+    const QString info = runProgram("pdfinfo", {file});
     QRegularExpression re("Page size:\\s+([\\d.]+) x ([\\d.]+) pts");
     auto m = re.match(info);
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-QString pdfText(const QString& file, int page = 0)
+// Text of the PDF (or of one page of it) in content order.
+QString rawText(const QString& file, int page = 0)
 {
-    QStringList args{"-raw"};
+    QStringList options{"-raw"};
     if (page > 0)
-        args << "-f" << QString::number(page) << "-l" << QString::number(page);
-    args << file << "-";
-    return run("pdftotext", args);
+        options << "-f" << QString::number(page) << "-l" << QString::number(page);
+    return pdfText(file, options);
 }
 
 // A body of exactly the given number of pages, each marked.
@@ -93,7 +84,7 @@ QVector<QPair<int, int>> bandRuns(const QString& png, double xShare, QColor colo
 
 QString firstPagePng(const QString& pdf, const QString& stem)
 {
-    run("pdftoppm", {"-png", "-r", "72", "-f", "1", "-l", "1", "-singlefile", pdf, stem});
+    runProgram("pdftoppm", {"-png", "-r", "72", "-f", "1", "-l", "1", "-singlefile", pdf, stem});
     return stem + ".png";
 }
 
@@ -126,9 +117,9 @@ private slots:
         tool.exportPdf(file);
         const QSizeF size = pdfPageSize(file);
         QVERIFY2(qAbs(size.width() - points.width()) < 1 && qAbs(size.height() - points.height()) < 1,
-                 qPrintable(run("pdfinfo", {file})));
+                 qPrintable(runProgram("pdfinfo", {file})));
         QCOMPARE(pdfPages(file), 1);
-        QVERIFY(pdfText(file).contains("1 / 1"));
+        QVERIFY(rawText(file).contains("1 / 1"));
     }
 
     void margins()
@@ -165,11 +156,11 @@ private slots:
         tool.m_pagesPerSheet = 2;
         tool.exportPdf(file);
         QCOMPARE(pdfPages(file), 2);
-        const QString all = pdfText(file);
+        const QString all = rawText(file);
         for (const char* footer : {"1 / 3", "2 / 3", "3 / 3"})
             QVERIFY2(all.contains(footer), footer);
-        const QString first = pdfText(file, 1);
-        const QString second = pdfText(file, 2);
+        const QString first = rawText(file, 1);
+        const QString second = rawText(file, 2);
         QVERIFY(first.contains("Body page 1") && first.contains("Body page 2"));
         QVERIFY(!first.contains("Body page 3"));
         QVERIFY(second.contains("Body page 3") && second.contains("3 / 3"));
@@ -191,7 +182,7 @@ private slots:
         tool.m_body = pagedBody(1);
         tool.exportPdf(file);
         QCOMPARE(pdfPages(file), 1);
-        const QString text = pdfText(file);
+        const QString text = rawText(file);
         QVERIFY(text.contains("1 / 1"));
         QVERIFY(!text.contains("1 / 2"));
     }
@@ -244,7 +235,7 @@ private slots:
             tool.m_body = pagedBody(2);
             tool.m_pagesPerSheet = perSheet;
             tool.exportPdf(file);
-            const QString text = pdfText(file);
+            const QString text = rawText(file);
             QVERIFY(text.contains("TitleLine0"));
             QVERIFY(text.contains("TitleLine119"));
             QVERIFY(text.contains("Body page 1"));
@@ -253,8 +244,8 @@ private slots:
             const int pages = pdfPages(file);
             QVERIFY(pages >= 3 && pages < 10);
             QVERIFY(text.contains(QStringLiteral("%1 / %1").arg(pages)));
-            QVERIFY(pdfText(file, 1).contains("TitleLine0"));
-            QVERIFY(pdfText(file, pages).contains("ContactLine"));
+            QVERIFY(rawText(file, 1).contains("TitleLine0"));
+            QVERIFY(rawText(file, pages).contains("ContactLine"));
         }
     }
 
@@ -277,7 +268,7 @@ private slots:
         tool.exportPdf(file);
         QCOMPARE(pdfPages(file), 3);
         for (int page = 1; page <= 3; ++page) {
-            const QString text = pdfText(file, page);
+            const QString text = rawText(file, page);
             QCOMPARE(text.count("Heading0"), 1);
             QVERIFY(text.contains(QStringLiteral("Body page %1").arg(page)));
             QVERIFY(text.contains(QStringLiteral("%1 / 3").arg(page)));
@@ -294,7 +285,7 @@ private slots:
         tool.m_body = pagedBody(2);
         QVERIFY(tool.printDirect());
         QCOMPARE(pdfPages(file), 2);
-        QVERIFY(pdfText(file).contains("2 / 2"));
+        QVERIFY(rawText(file).contains("2 / 2"));
     }
 
     // With no printer to print on (the default one named here does not exist), printing says so.

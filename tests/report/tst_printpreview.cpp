@@ -34,15 +34,7 @@ class tst_printpreview : public QObject
 
     static QString ini() { return QStringLiteral("./saveFile/printsetting.ini"); }
 
-    static QMap<QString, QString> storedKeys()
-    {
-        QSettings s(ini(), QSettings::IniFormat);
-        s.setIniCodec("UTF8");
-        QMap<QString, QString> out;
-        for (const QString& k : s.allKeys())
-            out.insert(k, s.value(k).toString());
-        return out;
-    }
+    static QMap<QString, QString> storedKeys() { return iniKeys(ini()); }
 
     static void store(const QVariantMap& values)
     {
@@ -85,22 +77,6 @@ class tst_printpreview : public QObject
     static int previewWidgets(const PrintPreview& dlg)
     {
         return dlg.findChild<QWidget*>("wgt_print_template")->findChildren<QPrintPreviewWidget*>().size();
-    }
-
-    static QString run(const QString& program, const QStringList& args)
-    {
-        QProcess p;
-        p.start(program, args);
-        if (!p.waitForFinished(30000))
-            return QString();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-
-    static QString pdfText(const QString& file)
-    {
-        QString text = run("pdftotext", {file, "-"});
-        text.remove(QRegularExpression("\\s+"));
-        return text;
     }
 
     static bool holds(const QString& flatText, const QString& part)
@@ -454,11 +430,11 @@ private slots:
             return page.exportPdf(dir.file(name));
         };
         QVERIFY(printed("before.pdf"));
-        const QString before = pdfText(dir.file("before.pdf"));
+        const QString before = withoutBlanks(pdfText(dir.file("before.pdf")));
         QVERIFY(holds(before, QStringLiteral("姓名：Bella")));
         QVERIFY(holds(before, QStringLiteral("科室：内科")));
         QVERIFY(!holds(before, QStringLiteral("提示")));
-        QVERIFY(run("pdfinfo", {dir.file("before.pdf")}).contains("(A4)"));
+        QVERIFY(runProgram("pdfinfo", {dir.file("before.pdf")}).contains("(A4)"));
         {
             PrintPreview dlg;
             dlg.show();
@@ -471,13 +447,13 @@ private slots:
             QCOMPARE(closer.texts, QStringList{QStringLiteral("保存成功")});
         }
         QVERIFY(printed("after.pdf"));
-        const QString after = pdfText(dir.file("after.pdf"));
+        const QString after = withoutBlanks(pdfText(dir.file("after.pdf")));
         QVERIFY2(!holds(after, QStringLiteral("Bella")), qPrintable(after));
         QVERIFY(!holds(after, QStringLiteral("姓名")));
         QVERIFY(holds(after, QStringLiteral("科室：内科")));
         QVERIFY(holds(after, QStringLiteral("提示")));
         QVERIFY(holds(after, QStringLiteral("↑")));
-        const QString info = run("pdfinfo", {dir.file("after.pdf")});
+        const QString info = runProgram("pdfinfo", {dir.file("after.pdf")});
         QVERIFY2(info.contains("(A5)"), qPrintable(info));
         const QRegularExpressionMatch m = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+)").match(info);
         QVERIFY(m.hasMatch());

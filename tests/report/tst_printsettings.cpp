@@ -13,15 +13,7 @@ class tst_printsettings : public QObject
     static QString ini() { return QStringLiteral("./saveFile/printsetting.ini"); }
 
     // Every key of the file, as stored.
-    static QMap<QString, QString> keys()
-    {
-        QSettings s(ini(), QSettings::IniFormat);
-        s.setIniCodec("UTF8");
-        QMap<QString, QString> out;
-        for (const QString& k : s.allKeys())
-            out.insert(k, s.value(k).toString());
-        return out;
-    }
+    static QMap<QString, QString> keys() { return iniKeys(ini()); }
 
 private slots:
     void defaultsWithoutFile()

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "golden.h"
 #include "qcPreviewPage.h"
 #include "printTool.h"
 #include "qcReportPage.h"
@@ -32,41 +33,9 @@ class tst_qcreport_html : public QObject
         page.reportItems = qcreport_fixture::fourRows();
     }
 
-    static void writeLogo(int w, int h)
-    {
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkCyan);
-        QVERIFY(img.save("print_logo.png"));
-    }
-
-    static QString stable(QString html)
-    {
-        static const QRegularExpression time(QStringLiteral("打印时间:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d"));
-        return html.replace(time, QStringLiteral("打印时间:<now>"));
-    }
-
     static void compareGolden(const QString& name, const QString& html)
     {
-        const QString path = testDataDir() + "/qcreport/golden/" + name + ".html";
-        const QString text = stable(html) + "\n";
-        if (qEnvironmentVariableIntValue("CHEMDESK_UPDATE_GOLDEN") == 1) {
-            QDir().mkpath(QFileInfo(path).path());
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(text.toUtf8());
-            return;
-        }
-        QFile in(path);
-        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable("missing golden file " + path));
-        const QString golden = QString::fromUtf8(in.readAll());
-        if (golden != text) {
-            int i = 0;
-            while (i < golden.size() && i < text.size() && golden.at(i) == text.at(i))
-                ++i;
-            QFAIL(qPrintable(QString("%1 differs at %2:\n golden: %3\n actual: %4")
-                                 .arg(name).arg(i).arg(golden.mid(qMax(0, i - 40), 120))
-                                 .arg(text.mid(qMax(0, i - 40), 120))));
-        }
+        compareGoldenHtml(QStringLiteral("qcreport"), name, html);
     }
 
 private slots:

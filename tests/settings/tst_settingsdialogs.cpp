@@ -55,31 +55,31 @@ private slots:
     {
         TempWorkDir dir;
         SettingDialog dlg;
-        const QList<QPair<const char*, const char*>> openers = {
-            {"pushButton_upgrade", SIGNAL(signal_upgradeUI())},
-            {"pushButton_hospitalname", SIGNAL(signal_hospitalnameUI())},
-            {"pushButton_referencevalue", SIGNAL(signal_referencevalueUI())},
-            {"pushButton_clinical", SIGNAL(signal_clinicalUI())},
-            {"pushButton_user", SIGNAL(signal_userUI())},
-            {"pushButton_help", SIGNAL(signal_helpUI())},
-            {"pushButton_animalsex", SIGNAL(signal_animalsexUI())},
-            {"pushButton_dbresource", SIGNAL(signal_dbresourceUI())},
-            {"pushButton_siunit", SIGNAL(signal_siunitUI())},
-            {"pushButton_clinicaldiagnosis", SIGNAL(signal_clinicaldiagnosisUI())},
-            {"pushButton_inspect", SIGNAL(signal_inspectUI())},
-            {"pushButton_inspector", SIGNAL(signal_inspectorUI())},
-            {"pushButton_reviewer", SIGNAL(signal_reviewerUI())},
-            {"pushButton_sampletype", SIGNAL(signal_sampletypeUI())},
-            {"pushButton_language", SIGNAL(signal_languageUI())},
-            {"pushButton_sendinspector", SIGNAL(signal_sendinspectorUI())},
-            {"pushButton_species", SIGNAL(signal_speciesUI())},
-            {"pushButton_printpreview", SIGNAL(signal_printpreviewUI())},
+        const QList<QPair<const char*, void (SettingDialog::*)()>> openers = {
+            {"pushButton_upgrade", &SettingDialog::signal_upgradeUI},
+            {"pushButton_hospitalname", &SettingDialog::signal_hospitalnameUI},
+            {"pushButton_referencevalue", &SettingDialog::signal_referencevalueUI},
+            {"pushButton_clinical", &SettingDialog::signal_clinicalUI},
+            {"pushButton_user", &SettingDialog::signal_userUI},
+            {"pushButton_help", &SettingDialog::signal_helpUI},
+            {"pushButton_animalsex", &SettingDialog::signal_animalsexUI},
+            {"pushButton_dbresource", &SettingDialog::signal_dbresourceUI},
+            {"pushButton_siunit", &SettingDialog::signal_siunitUI},
+            {"pushButton_clinicaldiagnosis", &SettingDialog::signal_clinicaldiagnosisUI},
+            {"pushButton_inspect", &SettingDialog::signal_inspectUI},
+            {"pushButton_inspector", &SettingDialog::signal_inspectorUI},
+            {"pushButton_reviewer", &SettingDialog::signal_reviewerUI},
+            {"pushButton_sampletype", &SettingDialog::signal_sampletypeUI},
+            {"pushButton_language", &SettingDialog::signal_languageUI},
+            {"pushButton_sendinspector", &SettingDialog::signal_sendinspectorUI},
+            {"pushButton_species", &SettingDialog::signal_speciesUI},
+            {"pushButton_printpreview", &SettingDialog::signal_printpreviewUI},
         };
         QList<QSignalSpy*> spies;
         for (const auto& o : openers)
             spies << new QSignalSpy(&dlg, o.second);
         // The main window may join the print settings by this name as well.
-        QSignalSpy printpreview(&dlg, SIGNAL(printpreview()));
+        QSignalSpy printpreview(&dlg, &SettingDialog::printpreview);
         for (int i = 0; i < openers.size(); ++i) {
             click(&dlg, openers[i].first);
             for (int j = 0; j < spies.size(); ++j)

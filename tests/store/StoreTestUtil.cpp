@@ -1,5 +1,6 @@
 #include "StoreTestUtil.h"
 
+#include "Indexdb.h"
 #include "configAccess.h"
 #include "dataAccess.h"
 #include "dbHelper.h"
@@ -112,4 +113,20 @@ void closeStoreConnections()
     dbHelper::getInstance()->close();
     configAccess::getInstance()->closeConfigDb();
     dataAccess::getInstance()->remove(QStringLiteral("config_rw"));
+}
+
+int storeResult(PanelChkRecord record)
+{
+    if (!Indexdb().insertData(record))
+        return -1;
+    QSqlQuery q(QStringLiteral("select max(id) from PanelChkResult"));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QString analyteItems(const QString& codes)
+{
+    QStringList items;
+    for (const QString& c : codes.split(QLatin1Char(',')))
+        items << QStringLiteral("{\"N\":\"%1\",\"I\":[1,0,2,0,9,\"g/L\"]}").arg(c);
+    return QLatin1Char('[') + items.join(QLatin1Char(',')) + QLatin1Char(']');
 }

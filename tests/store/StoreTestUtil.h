@@ -1,4 +1,6 @@
 #pragma once
+#include "PanelChkRecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -22,3 +24,7 @@ QVariant sqlValue(const QString& dbFile, const QString& sql);
 bool openFreshMainDatabase();
 // Closes the default connection and every named connection the store keeps.
 void closeStoreConnections();
+// Stores the record in the open main database; its new id, or -1 when it was not stored.
+int storeResult(PanelChkRecord record);
+// The test-results text of these comma-separated analyte codes, each with the same numbers.
+QString analyteItems(const QString& codes);

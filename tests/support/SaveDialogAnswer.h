@@ -7,8 +7,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+
 // Answers the next file dialog that opens while it lives by typing the file name and pressing
-// Save (or Open), as a user does (and confirms replacing an existing file); keeps the dialog's selected filter.
+// Save (or Open), as a user does (and confirms replacing an existing file); an empty name
+// cancels it. Keeps the dialog's caption and selected filter.
 class SaveDialogAnswer : public QObject
 {
 public:
@@ -30,6 +33,8 @@ public:
                 answered = true;
                 filter = dlg->selectedNameFilter();
                 caption = dlg->windowTitle();
+                if (m_onShown)
+                    m_onShown();
                 auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 auto* buttons = dlg->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
                 if (!edit || !buttons || m_file.isEmpty()) {
@@ -46,6 +51,9 @@ public:
         });
         m_timer.start(20);
     }
+    // Runs while the dialog is shown, before it is answered.
+    void onShown(std::function<void()> f) { m_onShown = std::move(f); }
+
     QString filter;
     QString caption;
     bool answered = false;
@@ -54,4 +62,5 @@ public:
 private:
     QString m_file;
     QTimer m_timer;
+    std::function<void()> m_onShown;
 };
