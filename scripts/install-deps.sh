@@ -13,6 +13,7 @@ packages=(
   fonts-noto-cjk fonts-wqy-zenhei
   clang libclang-rt-14-dev
   poppler-utils python3 python3-openpyxl python3-pil xvfb xauth imagemagick
+  e2fsprogs
 )
 
 missing=()
