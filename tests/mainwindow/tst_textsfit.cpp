@@ -1,7 +1,8 @@
 // Texts that a translation makes longer still fit their widgets: every visible button, check box,
 // radio button, label and table header section of the main window (both tabs), the merged report,
 // the print settings (both pages) and the advanced search shows its whole text in English and
-// Russian, each window at the size it opens with, in a desktop's default font. Set CHEMDESK_SHOTS to a folder to keep the
+// Russian, each window at the size it opens with, in a desktop's default font; and none of them
+// is left in Chinese. Set CHEMDESK_SHOTS to a folder to keep the
 // pictures.
 #include "ConsolidatedReport.h"
 #include "Index.h"
@@ -20,8 +21,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -103,6 +106,50 @@ QStringList clippedTexts(QWidget* root)
                 out << describe(h->parentWidget(), text, need, h->sectionSize(s));
         }
     }
+    return out;
+}
+
+bool hasHan(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
+            return true;
+    return false;
+}
+
+// The texts under `root` still in Chinese: its title, buttons and their menus, labels, group
+// boxes, tabs and headers.
+QStringList untranslatedTexts(QWidget* root)
+{
+    QStringList texts{root->windowTitle()};
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(root))
+            continue;
+        texts << b->text();
+        if (auto* p = qobject_cast<QPushButton*>(b); p && p->menu())
+            for (QAction* a : p->menu()->actions())
+                texts << a->text();
+    }
+    for (QLabel* l : root->findChildren<QLabel*>())
+        if (l->isVisibleTo(root))
+            texts << l->text();
+    for (QGroupBox* g : root->findChildren<QGroupBox*>())
+        if (g->isVisibleTo(root))
+            texts << g->title();
+    for (QTabWidget* t : root->findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i)
+            texts << t->tabText(i);
+    for (QHeaderView* h : root->findChildren<QHeaderView*>()) {
+        if (!h->isVisibleTo(root) || !h->model())
+            continue;
+        for (int s = 0; s < h->count(); ++s)
+            if (!h->isSectionHidden(s))
+                texts << h->model()->headerData(s, h->orientation()).toString();
+    }
+    QStringList out;
+    for (const QString& t : qAsConst(texts))
+        if (hasHan(t))
+            out << t;
     return out;
 }
 
@@ -198,6 +245,8 @@ private slots:
         keepShot(shown, "textsfit-" + language + "-" + window);
         const QStringList clipped = clippedTexts(shown);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+        const QStringList chinese = untranslatedTexts(shown);
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join("\n")));
     }
 };
 
