@@ -1,9 +1,8 @@
 // Texts that a translation makes longer still fit their widgets: every visible button, check box,
 // radio button, label and table header section of the main window (both tabs), the merged report,
-// the print settings (both pages) and the advanced search shows its whole text in English and
-// Russian, each window at the size it opens with, in a desktop's default font; and none of them
-// is left in Chinese. Set CHEMDESK_SHOTS to a folder to keep the
-// pictures.
+// the print settings (both pages), the settings and the advanced search shows its whole text in
+// English and Russian, each window at the size it opens with, in a desktop's default font; and
+// none of them is left in Chinese. Set CHEMDESK_SHOTS to a folder to keep the pictures.
 #include "ConsolidatedReport.h"
 #include "Index.h"
 #include "Indexdb.h"
