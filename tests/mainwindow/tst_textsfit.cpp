@@ -1,9 +1,19 @@
 // Texts that a translation makes longer still fit their widgets: every visible button, check box,
 // radio button, label and table header section of the main window (both tabs), the merged report,
-// the print settings (both pages), the settings and the advanced search shows its whole text in
+// the print settings (both pages), the settings and the dialogs they open, the advanced search,
+// the recycle bins, the QC query and the sign-in shows its whole text in
 // English and Russian, each window at the size it opens with, in a desktop's default font; and
 // none of them is left in Chinese. Set CHEMDESK_SHOTS to a folder to keep the pictures.
 #include "ConsolidatedReport.h"
+#include "Historyrecord.h"
+#include "Hospitalname.h"
+#include "Language.h"
+#include "RecycleBin.h"
+#include "SiUnit.h"
+#include "dbresource.h"
+#include "dlgLogin.h"
+#include "dlgQcQuery.h"
+#include "dlgSetProjectGroup.h"
 #include "Index.h"
 #include "Indexdb.h"
 #include "LanguageLoader.h"
@@ -197,7 +207,8 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* l : {"English", "Russian"})
             for (const char* w : {"main-tests", "main-qc", "merged", "printsettings-tests", "printsettings-qc",
-                                  "settings", "search"})
+                                  "settings", "search", "clinic", "units", "language", "cloudregion", "panelgroup",
+                                  "reportbin", "qcbin", "qcquery", "login"})
                 QTest::newRow(qPrintable(QString("%1 %2").arg(l, w))) << QString(l) << QString(w);
     }
     void windowsShowWholeTexts()
@@ -231,6 +242,24 @@ private slots:
             dialog.reset(new SettingDialog(&main));
         } else if (window == "search") {
             dialog.reset(new Patientfind(&main));
+        } else if (window == "clinic") {
+            dialog.reset(new Hospitalname(&main));
+        } else if (window == "units") {
+            dialog.reset(new SiUnit(&main));
+        } else if (window == "language") {
+            dialog.reset(new Language(&main));
+        } else if (window == "cloudregion") {
+            dialog.reset(new dbresource(&main));
+        } else if (window == "panelgroup") {
+            dialog.reset(new dlgSetProjectGroup(&main));
+        } else if (window == "reportbin") {
+            dialog.reset(new Historyrecord(&main));
+        } else if (window == "qcbin") {
+            dialog.reset(new RecycleBin(&main));
+        } else if (window == "qcquery") {
+            dialog.reset(new dlgQcQuery(&main));
+        } else if (window == "login") {
+            dialog.reset(new dlgLogin(&main));
         }
         // The size the window opens with (the offscreen screen would squeeze it).
         const QSize normal = main.size();
