@@ -89,6 +89,7 @@ Index::Index(QWidget* parent)
     ui->tableWidget_2->setHorizontalHeader(detailHeader);
     detailHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
     detailHeader->setSectionResizeMode(2, QHeaderView::Stretch); // the full name takes what is left
+    ui->tableWidget_2->setColumnHidden(4, true); // the target shows for QC runs only
 
     ui->tableWidget->setColumnHidden(0, true);
 
