@@ -88,8 +88,9 @@ Index::Index(QWidget* parent)
     connect(detailHeader, &qvHeaderView::signal_check, this, &Index::slot_detailcheck);
     detailHeader->addCheckSection(1);
     ui->tableWidget_2->setHorizontalHeader(detailHeader);
-    detailHeader->setSectionResizeMode(QHeaderView::Stretch);
-    detailHeader->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    detailHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
+    detailHeader->setSectionResizeMode(2, QHeaderView::Stretch); // the full name takes what is left
+    ui->tableWidget_2->setColumnHidden(4, true); // the target shows for QC runs only
 
     ui->tableWidget->setColumnHidden(0, true);
 

@@ -74,7 +74,8 @@ wgtQcReport::wgtQcReport(QWidget* parent)
     detail->verticalHeader()->setVisible(false);
     m_detailHeader->setSectionsClickable(true);
     m_detailHeader->setStretchLastSection(true);
-    m_detailHeader->setSectionResizeMode(QHeaderView::Stretch);
+    m_detailHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_detailHeader->setSectionResizeMode(DetCode, QHeaderView::Stretch);
     m_detailHeader->setSectionResizeMode(DetCheck, QHeaderView::Fixed);
     m_detailHeader->resizeSection(DetCheck, 32);
     connect(m_detailHeader, &qvHeaderView::signal_check, this, &wgtQcReport::slot_detailcheck);

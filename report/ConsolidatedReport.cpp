@@ -62,7 +62,8 @@ ConsolidatedReport::ConsolidatedReport(const PanelChkRecord& record, QWidget* pa
     ui->pushButton->setShortcut(QKeySequence(QStringLiteral("F2")));
 
     QTableWidget* table = ui->tableWidget;
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch); // the full name
     table->horizontalHeader()->setStretchLastSection(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));

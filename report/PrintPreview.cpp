@@ -101,7 +101,7 @@ void PrintPreview::loadSettings()
     }
     auto* edit = new QPushButton(ui->groupBox_select_opt);
     edit->setObjectName(QStringLiteral("pushButton_customEdit"));
-    edit->setFixedSize(100, 30);
+    edit->setMinimumSize(100, 30);
     grid->addWidget(edit, (kOptionCount - 1) / kOptionsPerRow + 1, 0, 1, kOptionsPerRow, Qt::AlignLeft);
     connect(edit, &QPushButton::clicked, this, &PrintPreview::slot_clickedCustomEdit);
     applyCodeTexts();

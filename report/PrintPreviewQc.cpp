@@ -68,7 +68,7 @@ void PrintPreviewQc::loadSettings()
     m_editButton = new QPushButton(ui->groupBox_select_opt_qc);
     m_editButton->setObjectName(QStringLiteral("pushButton_edit_qc"));
     m_editButton->setText(QStringLiteral("%1)").arg(int(QcOption::CustomText)) + tr("编辑"));
-    m_editButton->setFixedSize(100, 30);
+    m_editButton->setMinimumSize(100, 30);
     grid->addWidget(m_editButton, 3, 0, 1, 5, Qt::AlignLeft);
     connect(m_editButton, &QPushButton::clicked, this, &PrintPreviewQc::slot_clickedCustomEdit);
 }
