@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   libqt5sql5-sqlite libqt5sql5-mysql libqt5serialport5-dev libqt5websockets5-dev libqt5svg5-dev
-  libxlsxwriter-dev librabbitmq-dev sqlite3 mariadb-server
+  libxlsxwriter-dev zlib1g-dev librabbitmq-dev sqlite3 mariadb-server
   rabbitmq-server amqp-tools
   # WenQuanYi Zen Hei renders the reports' Chinese text: its PDF text reads back as the same
   # characters (the CJK ideographs that other fonts share with radicals come out as radicals).
