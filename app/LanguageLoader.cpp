@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QMap>
 #include <QTranslator>
 
 LanguageLoader* LanguageLoader::instance()
@@ -14,7 +16,8 @@ LanguageLoader* LanguageLoader::instance()
     return loader;
 }
 
-LanguageLoader::LanguageLoader() : m_translator(new QTranslator(this)), m_language("Chinese")
+LanguageLoader::LanguageLoader()
+    : m_translator(new QTranslator(this)), m_qtTranslator(new QTranslator(this)), m_language("Chinese")
 {
     // A language stored through setLanguage comes into force here.
     setLanguageHandler([this](const QString& language) { loadLanguage(language); });
@@ -68,9 +71,35 @@ bool LanguageLoader::loadLanguage(const QString& language)
             m_installed = QCoreApplication::installTranslator(m_translator);
     }
     m_language = ok ? language : QStringLiteral("Chinese");
+    loadQtTranslation(m_language);
     QLocale::setDefault(localeForLanguage(m_language));
     applyStyleSheet();
     return ok;
+}
+
+QString LanguageLoader::qtTranslationName(const QString& language)
+{
+    static const QMap<QString, QString> names{
+        {"Chinese", "qtbase_zh_CN"}, {"Italian", "qtbase_it"},    {"French", "qtbase_fr"},
+        {"Portuguese", "qtbase_pt_BR"}, {"Russian", "qtbase_ru"}, {"Spanish", "qtbase_es"},
+        {"Turkish", "qtbase_tr"}};
+    return names.value(language);
+}
+
+void LanguageLoader::loadQtTranslation(const QString& language)
+{
+    if (m_qtInstalled) {
+        QCoreApplication::removeTranslator(m_qtTranslator);
+        m_qtInstalled = false;
+    }
+    const QString name = qtTranslationName(language);
+    if (name.isEmpty())
+        return;   // English: Qt's own texts as they are
+    const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (m_qtTranslator->load(name, dir))
+        m_qtInstalled = QCoreApplication::installTranslator(m_qtTranslator);
+    else
+        qDebug() << "LanguageLoader::loadQtTranslation fail" << dir + QLatin1Char('/') + name;
 }
 
 void LanguageLoader::applyStyleSheet()

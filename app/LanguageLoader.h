@@ -29,7 +29,13 @@ private:
     LanguageLoader();
     void applyStyleSheet();
 
+    // Qt's own texts (file dialogs, standard buttons), from the system's Qt translations.
+    static QString qtTranslationName(const QString& language);
+    void loadQtTranslation(const QString& language);
+
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
+    bool m_qtInstalled = false;
     QString m_language;
     bool m_installed = false;
 };

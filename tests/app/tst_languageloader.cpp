@@ -62,6 +62,19 @@ private slots:
         QCOMPARE(QLocale().language(), QLocale::Chinese);
     }
 
+    // Qt's own texts (standard buttons, file dialogs) follow the language too.
+    void qtTextsFollowTheLanguage()
+    {
+        TempWorkDir dir;
+        auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        QVERIFY(setLanguage("Russian"));
+        QCOMPARE(cancel(), QStringLiteral("Отмена"));
+        QVERIFY(setLanguage("English"));
+        QCOMPARE(cancel(), QStringLiteral("Cancel"));
+        QVERIFY(setLanguage("Chinese"));
+        QCOMPARE(cancel(), QStringLiteral("取消"));
+    }
+
     void everyLanguageHasItsTranslation_data()
     {
         QTest::addColumn<QString>("language");
