@@ -6,8 +6,8 @@ struct TestPrintOptions
 {
     int chart = 0;              // "getModeSelect": 0 chart hint, 1 arrow hint
     int paper = 0;              // "getModeSelect1": 0 other, 1 A5 landscape, 2 A4, 3 A4 clinical
-    int optEnable = 0;          // "optEnable": bit n set switches report part n (1 to 24) off
-    QString customText;         // "customText": the user's statement, report part 24
+    int optEnable = 0;          // "optEnable": bit n set switches option n (1 to 24) off
+    QString customText;         // "customText": the user's statement, printed as option 24
     bool customDefault = true;  // "customDefault": the statement is not yet the user's own
     int fontSize = 12;          // "fontsize"
 };
@@ -17,8 +17,8 @@ struct QcPrintOptions
 {
     int chart = 0;       // "QcChart": 0 chart hint, 1 arrow hint
     int paper = 2;       // "QcPaper": 1 A5 landscape, 2 A4
-    int optEnable = 0;   // "QcOptEnable": bit n set switches QC report part n (1 to 14) off
-    QString customText;  // "QcCustomText": report part 14
+    int optEnable = 0;   // "QcOptEnable": bit n set switches QC option n (1 to 14) off
+    QString customText;  // "QcCustomText": printed as option 14
     int fontSize = 12;   // "QcFontsize"
 };
 

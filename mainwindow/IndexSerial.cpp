@@ -29,7 +29,7 @@ void Index::setUpSerial()
     link->startScanPort();
 }
 
-// The spec'd members follow the conversation's state.
+// The window's serial members mirror the conversation's state.
 void Index::syncSerialState()
 {
     m_isPortOpen = m_conversation->isOpen();

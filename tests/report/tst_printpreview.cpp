@@ -152,7 +152,7 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("<strong>21) </strong>临床诊断：")));
         QVERIFY(!html.contains(QStringLiteral("<s><strong>21) ")));
         QVERIFY(!html.contains(QStringLiteral("<s><strong>6) ")));
-        // No logo file: part 1 struck through whatever the option says.
+        // No logo file: option 1 struck through whatever its box says.
         QVERIFY(html.contains(QStringLiteral("<s><strong>1) </strong></s><s>logo</s>")));
         // Sample rows: 18 analytes from the built-in file.
         QVERIFY(html.contains(QStringLiteral(">LDL-C<")));
