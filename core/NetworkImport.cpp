@@ -64,21 +64,29 @@ bool NetworkImport::loadAccounts(QVector<UserEntry>* users)
     return m_userdb.queryAll(users);
 }
 
+// Another import running, or no account stored: the outcome says so and nothing is fetched.
+bool NetworkImport::readyToImport(Outcome* out, QVector<UserEntry>* users)
+{
+    if (m_busy) {
+        out->status = Status::Busy;
+        return false;
+    }
+    loadAccounts(users);
+    if (users->isEmpty()) {
+        out->status = Status::NoAccounts;
+        return false;
+    }
+    return true;
+}
+
 NetworkImport::Outcome NetworkImport::importAll(const Clinic& clinic,
                                                 const std::function<void(const QString&)>& registerDevice)
 {
     Outcome out;
-    if (m_busy) {
-        out.status = Status::Busy;
-        return out;
-    }
-    BusyGuard guard(m_busy);
     QVector<UserEntry> users;
-    loadAccounts(&users);
-    if (users.isEmpty()) {
-        out.status = Status::NoAccounts;
+    if (!readyToImport(&out, &users))
         return out;
-    }
+    BusyGuard guard(m_busy);
     const bool clinicSet = !clinic.hospital.isEmpty() || !clinic.address.isEmpty() || !clinic.phone.isEmpty();
     for (const UserEntry& user : users) {
         out.device = user.devicename;
@@ -111,17 +119,10 @@ NetworkImport::Outcome NetworkImport::importAll(const Clinic& clinic,
 NetworkImport::Outcome NetworkImport::importNotified()
 {
     Outcome out;
-    if (m_busy) {
-        out.status = Status::Busy;
-        return out;
-    }
-    BusyGuard guard(m_busy);
     QVector<UserEntry> users;
-    loadAccounts(&users);
-    if (users.isEmpty()) {
-        out.status = Status::NoAccounts;
+    if (!readyToImport(&out, &users))
         return out;
-    }
+    BusyGuard guard(m_busy);
     for (const UserEntry& user : users) {
         int stored = 0;
         const Status status = importDevice(user.devicename, &stored);

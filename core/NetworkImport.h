@@ -62,6 +62,7 @@ public:
 
 private:
     bool loadAccounts(QVector<UserEntry>* users);
+    bool readyToImport(Outcome* out, QVector<UserEntry>* users);
     // Stores the rows and the new checkpoint in one transaction. False, with nothing kept,
     // when any of it fails.
     bool storeRows(const QString& device, QVector<PanelChkRecord>& rows, int checkpoint);
