@@ -3,9 +3,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-void CaseFields::applyChanges(const CaseFields& shown, const CaseFields& edited, bool withCheckTime,
-                              PanelChkRecord* r)
+bool CaseFields::patientInfoReadable(const QString& text)
 {
+    if (text.trimmed().isEmpty())
+        return true;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
+    return error.error == QJsonParseError::NoError && doc.isObject();
+}
+
+bool CaseFields::applyChanges(const CaseFields& shown, const CaseFields& edited, bool withCheckTime,
+                              PanelChkRecord* record)
+{
+    PanelChkRecord changed = *record;
+    PanelChkRecord* r = &changed;
     QJsonObject patient = QJsonDocument::fromJson(r->patientinfo.toUtf8()).object();
     bool patientChanged = false;
     auto text = [&](QString CaseFields::*field, QString* target, const char* member) {
@@ -46,8 +57,13 @@ void CaseFields::applyChanges(const CaseFields& shown, const CaseFields& edited,
         r->sendinspectordate = edited.sendTime;
     if (withCheckTime && shown.checkTime != edited.checkTime)
         r->chkdatetime = edited.checkTime;
-    if (patientChanged)
+    if (patientChanged) {
+        if (!patientInfoReadable(r->patientinfo))
+            return false;
         r->patientinfo = QString::fromUtf8(QJsonDocument(patient).toJson(QJsonDocument::Compact));
+    }
+    *record = changed;
+    return true;
 }
 
 QString CaseFields::ageDays(const QString& years, const QString& months)

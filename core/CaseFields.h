@@ -35,8 +35,12 @@ public:
     // before the user edited it); every other field keeps the record's own stored value, so an
     // untouched field is never overwritten, whichever result the form showed. The check time is
     // written only when `withCheckTime`. The patient information follows the written fields.
-    static void applyChanges(const CaseFields& shown, const CaseFields& edited, bool withCheckTime,
+    // Returns false, leaving `record` as it was, when a written field belongs in the patient
+    // information and the stored text is not a JSON object (it would be lost).
+    static bool applyChanges(const CaseFields& shown, const CaseFields& edited, bool withCheckTime,
                              PanelChkRecord* record);
+    // Whether a patient-information text can take fields: empty, or a JSON object.
+    static bool patientInfoReadable(const QString& text);
 
     // Days of an age typed as years and months ("" when both are empty).
     static QString ageDays(const QString& years, const QString& months);

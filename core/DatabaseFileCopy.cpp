@@ -75,15 +75,53 @@ DatabaseFileCopy::Result DatabaseFileCopy::backup(const QString& source, const Q
     return copyVerified(source, target);
 }
 
-DatabaseFileCopy::Result DatabaseFileCopy::restore(const QString& source, const QString& target)
+DatabaseFileCopy::Result DatabaseFileCopy::restore(const QString& source, const QString& target, QString* kept)
 {
+    if (kept)
+        kept->clear();
     if (sameFile(source, target))
         return SameFile;
     if (!QFileInfo(source).isReadable())
         return SourceUnreadable;
     if (!isResultDatabase(source))
         return NotResultDatabase;
-    return copyVerified(source, target);
+
+    // The copy is made complete under a name of its own first; the replaced database is then
+    // renamed away (never copied, so a full disk cannot lose it) and the copy renamed into place.
+    const QString incoming = target + QStringLiteral(".restoring");
+    const Result copied = copyVerified(source, incoming);
+    if (copied != Done) {
+        QFile::remove(incoming);
+        return copied;
+    }
+    QString keptPath;
+    if (QFileInfo::exists(target)) {
+        keptPath = keptName(target, QDateTime::currentDateTime());
+        if (!QFile::rename(target, keptPath)) {
+            qDebug() << "DatabaseFileCopy: cannot keep" << target << "as" << keptPath;
+            QFile::remove(incoming);
+            return TargetUnwritable;
+        }
+    }
+    if (!QFile::rename(incoming, target)) {
+        qDebug() << "DatabaseFileCopy: cannot put the copy in place of" << target;
+        if (!keptPath.isEmpty() && !QFile::rename(keptPath, target))
+            qDebug() << "DatabaseFileCopy: the replaced database stays as" << keptPath;
+        QFile::remove(incoming);
+        return TargetUnwritable;
+    }
+    if (kept)
+        *kept = keptPath;
+    return Done;
+}
+
+QString DatabaseFileCopy::keptName(const QString& target, const QDateTime& when)
+{
+    const QString base = target + QStringLiteral(".before-restore-") + when.toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
 }
 
 bool DatabaseFileCopy::isResultDatabase(const QString& fileName)

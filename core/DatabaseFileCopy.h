@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 
 // Whole-file backup and restore of a main database. Both write through a temporary file beside
@@ -21,9 +22,13 @@ public:
     static Result backup(const QString& source, const QString& target);
 
     // Puts a copy of `source` in the place of the database file `target` after checking that
-    // `source` is a readable SQLite database holding the result tables. On any failure the
-    // target stays as it was.
-    static Result restore(const QString& source, const QString& target);
+    // `source` is a readable SQLite database holding the result tables. The replaced database is
+    // kept, renamed, beside the target under a name no earlier restore used; `kept` receives its
+    // path (empty when there was no target). On any failure the target stays as it was.
+    static Result restore(const QString& source, const QString& target, QString* kept = nullptr);
+
+    // "<target>.before-restore-<yyyyMMdd-hhmmss>", numbered "-2", "-3", ... when taken.
+    static QString keptName(const QString& target, const QDateTime& when);
 
     // Whether `fileName` is a readable SQLite database holding PanelChkResult and PanelQcResult.
     static bool isResultDatabase(const QString& fileName);

@@ -45,6 +45,11 @@ QString resultLimitText(QString code, const double& value, const double& lowerLi
     return general(value);
 }
 
+bool belowTolerance(const QString& code, double value)
+{
+    return value < tolerance(code);
+}
+
 QString convertUnitValue(QString code, double value, int unitMode)
 {
     if (unitMode == 1 && value != -1000) {

@@ -13,6 +13,7 @@
 #include "SingleInstanceGuard.h"
 #include "SystemSettings.h"
 #include "configAccess.h"
+#include "dataAccess.h"
 #include "dlgLogin.h"
 #include "wgtQcReport.h"
 #include "qvHeaderView.h"
@@ -30,6 +31,8 @@
 #include <QNetworkRequest>
 #include <QStyledItemDelegate>
 #include <QUrl>
+
+#include <algorithm>
 
 Index::Index(QWidget* parent)
     : QMainWindow(parent)
@@ -192,8 +195,9 @@ void Index::showLoginIfEnabled()
     m_login->show();
 }
 
-// "./saveFile/user.ini" held one device account in older versions: store it, then remove the
-// file. The file is kept when the account could not be stored, so nothing is lost.
+// "./saveFile/user.ini" held one device account in older versions: store it with the accounts
+// ("database.db3", where the account dialog and the network import read them, whatever the mode),
+// then remove the file. The file is kept when the account could not be stored, so nothing is lost.
 void Index::migrateLegacyAccount()
 {
     const QString path = QStringLiteral("./saveFile/user.ini");
@@ -203,11 +207,27 @@ void Index::migrateLegacyAccount()
     const QString name = readIniValue(path, group, QStringLiteral("devicename"), QString()).toString();
     const QString password = readIniValue(path, group, QStringLiteral("devicepassword"), QString()).toString();
     if (!name.isEmpty() && !password.isEmpty()) {
-        UserEntry entry;
-        entry.devicename = name;
-        entry.devicepassword = password;
-        if (!m_userdb.insertData(entry)) {
-            qDebug() << "Index::migrateLegacyAccount insert failed, user.ini kept";
+        const QString connection = QStringLiteral("legacy_account");
+        bool stored = false;
+        if (dataAccess::getInstance()->open(connection, QStringLiteral("database.db3"),
+                                            QStringLiteral(":/DB/Chinese/database.db3"))) {
+            Userdb accounts(nullptr, connection);
+            QVector<UserEntry> existing;
+            if (accounts.queryAll(&existing)) {
+                stored = std::any_of(existing.cbegin(), existing.cend(), [&](const UserEntry& u) {
+                    return u.devicename == name && u.devicepassword == password;
+                });
+                if (!stored) {
+                    UserEntry entry;
+                    entry.devicename = name;
+                    entry.devicepassword = password;
+                    stored = accounts.insertData(entry);
+                }
+            }
+        }
+        dataAccess::getInstance()->remove(connection);
+        if (!stored) {
+            qDebug() << "Index::migrateLegacyAccount account not stored, user.ini kept";
             return;
         }
     }

@@ -244,13 +244,16 @@ private:
     void syncSerialState();
     void onSerialEnded(AnalyzerConversation::EndReason reason);
     void onResultStored();
+    // The connect button's text for the link's state (also after a language change).
+    enum class LinkButton { Connect, Disconnect, Reconnect };
+    void showLinkButton(LinkButton state);
+    LinkButton m_linkButton = LinkButton::Connect;
     // Result list helpers (IndexList.cpp).
     void changeList(const std::function<void()>& change);
     void setListHeaders();
     void fitListColumns(int first, int last, bool exact);
     QList<int> selectedResultIds() const;
     int firstSelectedResultId() const;
-    QList<int> chosenResultIds() const;
     // Start-up steps (Index.cpp).
     void buildDataMenu();
     void showLoginIfEnabled();
@@ -268,6 +271,8 @@ private:
     // Shortcuts (IndexCase.cpp); the shown result and its analyte names (IndexDetail.cpp).
     void applyShortcuts();
     void dropShownResultIfGone();
+    // Empties the case form and the detail view.
+    void clearShownResult();
     void retranslateDetailNames();
     CaseForm* m_caseForm = nullptr;
 

@@ -70,8 +70,11 @@ void Index::on_lineEdit_birthday_textEdited(QString arg1)
 void Index::on_pushButton_14_clicked()
 {
     const QList<int> ids = selectedResultIds();
-    if (ids.isEmpty() || m_caseForm->shownId().isEmpty())
+    if (ids.isEmpty() || m_caseForm->shownId().isEmpty()) {
+        // Nothing to write into (nothing selected, or the form shows no stored result).
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
         return;
+    }
 
     const CaseFields shown = m_caseForm->shown();
     const CaseFields edited = m_caseForm->edited();
@@ -105,9 +108,17 @@ void Index::on_pushButton_14_clicked()
         return;
     }
 
+    // A patient information that is not JSON would be rebuilt from the edited fields alone.
+    for (int i = 0; i < records.size(); ++i) {
+        if (CaseFields::applyChanges(shown, edited, single, &records[i]))
+            continue;
+        qDebug() << "Index::on_pushButton_14_clicked unreadable patient information" << records.at(i).id;
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("该结果的患者信息无法读取，未保存"), 1, 0, true);
+        return;
+    }
+
     int saved = 0;
     for (PanelChkRecord r : qAsConst(records)) {
-        CaseFields::applyChanges(shown, edited, single, &r);
         r.state = 1;
         if (m_indexdb.updateData(r))
             ++saved;
@@ -119,10 +130,9 @@ void Index::on_pushButton_14_clicked()
     if (saved)
         m_caseForm->takeAsShown();
     showChangedResults(ids);
-    if (failed) {
+    if (failed || !saved) {
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
         return;
     }
-    if (saved)
-        MyMessageBox::showMyMessageBox(this, tr("成功"), tr("保存成功"), 0, 0, true);
+    MyMessageBox::showMyMessageBox(this, tr("成功"), tr("保存成功"), 0, 0, true);
 }

@@ -49,29 +49,40 @@ void Index::slot_backupsqlUI()
 void Index::slot_restoresqlUI()
 {
     closeLink(true);
-    ui->okButton->setText(tr("串口连接"));
+    showLinkButton(LinkButton::Connect);
     qDebug() << "串口在打开状态，串口关闭2";
 
     const QString target = mainDatabasePath();
     const QString source = QFileDialog::getOpenFileName(this, QStringLiteral("文件打开"),
                                                         QLatin1String(kDialogDir), mainDatabaseFilter());
     DatabaseFileCopy::Result result = DatabaseFileCopy::Done;
+    QString kept;
     if (!source.isEmpty()) {
         if (!DatabaseFileCopy::isResultDatabase(source)) {
             result = DatabaseFileCopy::NotResultDatabase;
         } else {
             dbHelper::getInstance()->close();
-            result = DatabaseFileCopy::restore(source, target);
+            result = DatabaseFileCopy::restore(source, target, &kept);
             if (result == DatabaseFileCopy::Done)
                 dbHelper::upgradeSchema(target);
             dbHelper::getInstance()->openDatabase();
         }
     }
+    const bool replaced = !source.isEmpty() && result == DatabaseFileCopy::Done;
+    if (replaced) {
+        // Ids of the replaced database name other results, or none, in the restored one.
+        ui->tableWidget->clearSelection();
+        clearShownResult();
+    }
     refreshTable();
     refreshQcTab();
     if (source.isEmpty())
         return;
-    if (result == DatabaseFileCopy::Done)
+    if (replaced && !kept.isEmpty())
+        MyMessageBox::showMyMessageBox(this, tr("成功"),
+                                       tr("恢复成功。被替换的数据库已保留为：%1").arg(QDir::toNativeSeparators(kept)),
+                                       0, 0, true);
+    else if (replaced)
         MyMessageBox::showMyMessageBox(this, tr("成功"), tr("恢复成功"), 0, 0, true);
     else if (result == DatabaseFileCopy::NotResultDatabase)
         MyMessageBox::showMyMessageBox(this, tr("失败"), tr("所选文件不是可用的数据库备份，原数据库未改变"), 1, 0, true);

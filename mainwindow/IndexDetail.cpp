@@ -105,12 +105,17 @@ void Index::dropShownResultIfGone()
     QVector<PanelChkRecord> found;
     if (m_indexdb.queryById(id, &found) && !found.isEmpty())
         return;
+    clearShownResult();
+    on_tableWidget_itemSelectionChanged();
+}
+
+void Index::clearShownResult()
+{
     m_caseForm->clear();
     ui->tableWidget_2->clearContents();
     ui->tableWidget_2->setRowCount(0);
     ui->tableWidget_2->setProperty(kResultIdProperty, QVariant());
     m_currentId.clear();
-    on_tableWidget_itemSelectionChanged();
 }
 
 // The full analyte names follow the language; nothing else of the shown rows changes.
@@ -135,8 +140,10 @@ void Index::on_pushButton_6_clicked()
     QTableWidget* table = ui->tableWidget_2;
     // The rows are stored into the result they were shown for.
     const QString id = table->property(kResultIdProperty).toString();
-    if (id.isEmpty())
+    if (id.isEmpty()) {
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), 1, 0, true);
         return;
+    }
     m_currentId = id;
     clearRecordList(&m_recordList);
     m_indexdb.queryById(id, &m_recordList);

@@ -19,6 +19,9 @@ void Index::changeEvent(QEvent* event)
         buildDataMenu();
         const bool modeShown = !ui->modelabel->text().isEmpty();
         ui->retranslateUi(this);
+        // The form's text is the closed link's: show the link as it is.
+        showLinkButton(m_isPortOpen ? LinkButton::Disconnect
+                       : m_linkButton == LinkButton::Disconnect ? LinkButton::Connect : m_linkButton);
         setListHeaders();
         applyShortcuts();
         retranslateDetailNames();

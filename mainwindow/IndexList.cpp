@@ -134,17 +134,11 @@ int Index::firstSelectedResultId() const
     return selection.isEmpty() ? -1 : m_resultModel->idAt(selection.first().top());
 }
 
-// Ids of the ticked rows; when none is ticked, of the selected rows.
-QList<int> Index::chosenResultIds() const
-{
-    const QList<int> ticked = m_resultModel->tickedIds();
-    return ticked.isEmpty() ? selectedResultIds() : ticked;
-}
-
-// Moves the chosen results to the report recycle list (state 0).
+// Moves the selected results to the report recycle list (state 0); the ticks choose what is
+// printed, not what is deleted.
 void Index::on_pushButton_5_clicked()
 {
-    const QList<int> ids = chosenResultIds();
+    const QList<int> ids = selectedResultIds();
     if (ids.isEmpty())
         return;
     if (MyMessageBox::showMyMessageBox(this, tr("提示"), tr("确认删除吗？"), 2, 1, true) != 0)

@@ -6,6 +6,7 @@
 #include "ReportAssembly.h"
 #include "ResultListModel.h"
 #include "chkReportPage.h"
+#include "printTool.h"
 
 #include <QDebug>
 #include <QFileDialog>
@@ -49,9 +50,7 @@ void Index::on_pushButton_3_clicked()
         if (!page.print()) {
             // No printer now means none for the reports after this one either.
             qDebug() << "Index::on_pushButton_3_clicked no usable printer";
-            MyMessageBox::showMyMessageBox(nullptr, tr("打印"),
-                                           tr("没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。"),
-                                           1, 0, true);
+            MyMessageBox::showMyMessageBox(nullptr, tr("打印"), printTool::noPrinterText(), 1, 0, true);
             return;
         }
     }

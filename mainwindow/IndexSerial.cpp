@@ -49,7 +49,7 @@ void Index::on_okButton_clicked()
 
     if (m_isPortOpen) {
         closeLink(false);
-        ui->okButton->setText(tr("串口连接"));
+        showLinkButton(LinkButton::Connect);
         qDebug() << "串口在打开状态，串口关闭1";
         refreshTable();
         refreshQcTab();
@@ -78,7 +78,7 @@ void Index::on_okButton_clicked()
         return;
     }
     ui->dataButton->hide();
-    ui->okButton->setText(tr("断开连接"));
+    showLinkButton(LinkButton::Disconnect);
     ui->okButton->setStyleSheet(QStringLiteral("QPushButton"));
 }
 
@@ -88,6 +88,22 @@ void Index::closeLink(bool keepMachineId)
     m_conversation->close(keepMachineId);
     ui->dataButton->show();
     ui->okButton->setStyleSheet(QStringLiteral("QPushButton"));
+}
+
+void Index::showLinkButton(LinkButton state)
+{
+    m_linkButton = state;
+    switch (state) {
+    case LinkButton::Connect:
+        ui->okButton->setText(tr("串口连接"));
+        break;
+    case LinkButton::Disconnect:
+        ui->okButton->setText(tr("断开连接"));
+        break;
+    case LinkButton::Reconnect:
+        ui->okButton->setText(tr("重新连接"));
+        break;
+    }
 }
 
 void Index::receivemachineid(QString data)
@@ -134,7 +150,7 @@ void Index::CmdHandleTimeout()
 void Index::onSerialEnded(AnalyzerConversation::EndReason reason)
 {
     ui->dataButton->show();
-    ui->okButton->setText(tr("重新连接"));
+    showLinkButton(LinkButton::Reconnect);
     ui->okButton->setStyleSheet(QStringLiteral("QPushButton"));
     qDebug() << "串口在打开状态，串口关闭2";
     const QString text = reason == AnalyzerConversation::EndReason::NoAnalyzer

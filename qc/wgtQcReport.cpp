@@ -13,6 +13,7 @@
 #include "Speciesdb.h"
 #include "Translateword.h"
 #include "qcReportPage.h"
+#include "printTool.h"
 #include "qvHeaderView.h"
 #include "resultText.h"
 
@@ -421,7 +422,12 @@ void wgtQcReport::on_pushButton_print_clicked()
             unreadable << QString::number(id);
             continue;
         }
-        page.print();
+        if (!page.print()) {
+            // No printer now means none for the reports after this one either.
+            qDebug() << "wgtQcReport::on_pushButton_print_clicked no usable printer";
+            MyMessageBox::showMyMessageBox(this, tr("打印"), printTool::noPrinterText(), 1, 0, true);
+            return;
+        }
     }
     if (!unreadable.isEmpty()) {
         MyMessageBox::showMyMessageBox(this, tr("打印"),

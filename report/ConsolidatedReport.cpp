@@ -8,6 +8,7 @@
 #include "ResultDetail.h"
 #include "Translateword.h"
 #include "chkReportPage.h"
+#include "printTool.h"
 
 #include <QDate>
 #include <QDebug>
@@ -183,7 +184,10 @@ void ConsolidatedReport::on_pushButton_clicked()
 {
     chkReportPage page;
     buildReportHtml(page);
-    page.printSheets(ConsolidatedTable::pagesPerSheet());
+    if (!page.printSheets(ConsolidatedTable::pagesPerSheet())) {
+        qDebug() << "ConsolidatedReport::on_pushButton_clicked no usable printer";
+        MyMessageBox::showMyMessageBox(this, tr("打印"), printTool::noPrinterText(), 1, 0, true);
+    }
 }
 
 void ConsolidatedReport::on_pushButton_2_clicked()

@@ -44,6 +44,8 @@ QVector<ReportItem> QcReportAssembly::reportRows(const QJsonArray& analytes, con
         item.upperLimit = upper;
         if (item.addType == 0 && upper != 0 && item.value >= upper)
             item.resultText = QStringLiteral("≥") + QString::number(upper, 'g', 6);
+        else if (item.addType == 0 && belowTolerance(code, item.value))
+            item.resultText = QStringLiteral("---");
 
         item.unit = unitOfProject(code, ResultDetail::unitOf(a), unitMode);
         double low = ResultDetail::number(a, 1), high = ResultDetail::number(a, 2);

@@ -30,7 +30,8 @@ public:
                                const QcLimits& qcLimits);
 
     // The printed rows of a QC run's analytes: the value as measured (entry 3 of a QC run is its
-    // target, so only the upper measuring limit gives a limit text), the target, and the QC
+    // target, so only the upper measuring limit gives a limit text; a value below the analyte's
+    // tolerance, -1000 among them, is a failed measurement and reads "---"), the target, and the QC
     // limits as the range when two are known for the code (else the stored range).
     static QVector<ReportItem> reportRows(const QJsonArray& analytes, const QSet<QString>& ticked, int unitMode,
                                           const QcLimits& qcLimits, const NameOf& nameOf);

@@ -120,6 +120,11 @@ bool printTool::printDirect()
     return !m_printFailed;
 }
 
+QString printTool::noPrinterText()
+{
+    return tr("没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。");
+}
+
 void printTool::exportPdf(const QString& fileName)
 {
     QPrinter* p = printer();

@@ -23,6 +23,8 @@ public:
     // Prints on the printer (the system's default one unless set otherwise); false when there is no
     // printer to print on or it cannot be drawn on.
     bool printDirect();
+    // What the user is told when printDirect finds no printer.
+    static QString noPrinterText();
     void exportPdf(const QString& fileName);
     // False when the printer cannot be drawn on.
     bool printDocument(QPrinter* printer);

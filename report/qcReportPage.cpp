@@ -73,10 +73,10 @@ void qcReportPage::printPreview() const
     tool->showPreviewDialog();
 }
 
-void qcReportPage::print() const
+bool qcReportPage::print() const
 {
     std::unique_ptr<printTool> tool(makePrintTool());
-    tool->printDirect();
+    return tool->printDirect();
 }
 
 bool qcReportPage::exportPdf(const QString& fileName) const

@@ -22,7 +22,8 @@ public:
     // Outputs; each builds the report afresh. The file outputs return false when the file could
     // not be written (an existing file is then left as it was).
     void printPreview() const;
-    void print() const;
+    // False when there is no printer to print on.
+    bool print() const;
     bool exportPdf(const QString& fileName) const;
     bool exportExcel(const QString& fileName) const;
 

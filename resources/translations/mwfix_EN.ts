@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>The birthday “%1” is later than the check time %2. Please check it and save again. Nothing was saved.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>No printer is available; the report was not printed. Please connect a printer, make it the default printer and try again.</translation>
-    </message>
 </context>
 </TS>

@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>La date de naissance « %1 » est postérieure à l'heure d'analyse %2. Vérifiez-la et enregistrez de nouveau. Rien n'a été enregistré.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>Aucune imprimante disponible : le rapport n'a pas été imprimé. Branchez une imprimante, définissez-la par défaut et réessayez.</translation>
-    </message>
 </context>
 </TS>

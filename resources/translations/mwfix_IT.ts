@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>La data di nascita “%1” è successiva all'orario dell'esame %2. Verificarla e salvare di nuovo. Nulla è stato salvato.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>Nessuna stampante disponibile: il referto non è stato stampato. Collegare una stampante, impostarla come predefinita e riprovare.</translation>
-    </message>
 </context>
 </TS>

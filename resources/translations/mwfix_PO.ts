@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>A data de nascimento “%1” é posterior à hora da análise %2. Verifique-a e guarde novamente. Nada foi guardado.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>Não há nenhuma impressora disponível; o relatório não foi impresso. Ligue uma impressora, defina-a como predefinida e tente novamente.</translation>
-    </message>
 </context>
 </TS>

@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>Дата рождения «%1» позже времени анализа %2. Проверьте её и сохраните снова. Ничего не сохранено.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>Нет доступного принтера, отчёт не напечатан. Подключите принтер, назначьте его принтером по умолчанию и повторите попытку.</translation>
-    </message>
 </context>
 </TS>

@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>La fecha de nacimiento «%1» es posterior a la hora del análisis %2. Compruébela y vuelva a guardar. No se ha guardado nada.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>No hay ninguna impresora disponible; el informe no se ha impreso. Conecte una impresora, establézcala como predeterminada y vuelva a intentarlo.</translation>
-    </message>
 </context>
 </TS>

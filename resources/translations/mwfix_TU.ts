@@ -12,10 +12,5 @@
         <source>生日“%1”晚于检测时间 %2，请检查后再保存。未保存。</source>
         <translation>Doğum tarihi “%1”, test zamanı %2 tarihinden sonra. Lütfen kontrol edip yeniden kaydedin. Hiçbir şey kaydedilmedi.</translation>
     </message>
-    <message>
-        <location filename="../../mainwindow/IndexReport.cpp" />
-        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
-        <translation>Kullanılabilir yazıcı yok; rapor yazdırılmadı. Lütfen bir yazıcı bağlayın, varsayılan yazıcı yapın ve yeniden deneyin.</translation>
-    </message>
 </context>
 </TS>

@@ -1,0 +1,24 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr" sourcelanguage="zh_CN">
+<context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexData.cpp" />
+        <source>恢复成功。被替换的数据库已保留为：%1</source>
+        <translation>Restauration réussie. La base de données remplacée a été conservée sous : %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" />
+        <source>该结果的患者信息无法读取，未保存</source>
+        <translation>Les informations patient de ce résultat sont illisibles ; rien n'a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>printTool</name>
+    <message>
+        <location filename="../../report/printTool.cpp" />
+        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
+        <translation>Aucune imprimante disponible : le rapport n'a pas été imprimé. Branchez une imprimante, définissez-la par défaut et réessayez.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,24 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es" sourcelanguage="zh_CN">
+<context>
+    <name>Index</name>
+    <message>
+        <location filename="../../mainwindow/IndexData.cpp" />
+        <source>恢复成功。被替换的数据库已保留为：%1</source>
+        <translation>Restauración completada. La base de datos sustituida se ha conservado como: %1</translation>
+    </message>
+    <message>
+        <location filename="../../mainwindow/IndexCase.cpp" />
+        <source>该结果的患者信息无法读取，未保存</source>
+        <translation>No se puede leer la información del paciente de este resultado; no se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>printTool</name>
+    <message>
+        <location filename="../../report/printTool.cpp" />
+        <source>没有可用的打印机，报告未打印。请连接打印机并将其设为默认打印机后重试。</source>
+        <translation>No hay ninguna impresora disponible; el informe no se ha impreso. Conecte una impresora, establézcala como predeterminada y vuelva a intentarlo.</translation>
+    </message>
+</context>
+</TS>
