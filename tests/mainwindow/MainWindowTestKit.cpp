@@ -118,6 +118,10 @@ void MessageBoxCloser::poll()
                 parts << label->text();
         }
         texts << parts.join(QLatin1Char('|'));
+        if (!grabTo.isEmpty()) {
+            box->grab().save(grabTo);
+            grabTo.clear();
+        }
         if (accept)
             box->accept();
         else

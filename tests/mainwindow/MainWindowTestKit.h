@@ -43,6 +43,8 @@ public:
     QStringList texts;
     // When false, boxes are answered with Cancel.
     bool accept = true;
+    // When set, the next box is saved there as a picture first.
+    QString grabTo;
 
 private:
     void poll();

@@ -324,6 +324,7 @@ private slots:
         Ui::Index* f = w.form();
         f->tableWidget->selectRow(rowOf(w, a));
         const QStringList before = storedRow(a);
+        const QString shownName = f->patientinfoname->text();
         f->patientinfoname->setText("Lucky II");
         f->lineEdit_birthday->clear();
         QTest::keyClicks(f->lineEdit_birthday, birthday);
@@ -463,6 +464,38 @@ private slots:
         QCOMPARE(detail->item(0, 2)->text(), Translateword::getInstance()->transByKey("TP"));
         QVERIFY(detail->item(0, 2)->text() != chinese);
         QVERIFY(!detail->item(0, 2)->text().isEmpty());
+    }
+
+    // A patient information that is not JSON is never rebuilt from the form: an edit of a field
+    // kept there is refused; other fields are still saved.
+    void unreadablePatientInfoKept()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        const int a = addResult({{"name", "Lucky"}}, "1", "0", "0");
+        const QString original = QStringLiteral("name=Lucky;owner=Rossi (typed by hand)");
+        QSqlQuery q;
+        q.prepare("update PanelChkResult set patientinfo = ? where id = ?");
+        q.addBindValue(original);
+        q.addBindValue(a);
+        QVERIFY(q.exec());
+        MessageBoxCloser boxes;
+        Index w;
+        Ui::Index* f = w.form();
+        f->tableWidget->selectRow(rowOf(w, a));
+        const QStringList before = storedRow(a);
+        const QString shownName = f->patientinfoname->text();
+        f->patientinfoname->setText("Lucky II");
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("该结果的患者信息无法读取，未保存")});
+        QCOMPARE(storedRow(a), before);
+
+        f->patientinfoname->setText(shownName);
+        f->reviewername->setEditText("Dr. Verdi");
+        QTest::mouseClick(f->pushButton_14, Qt::LeftButton);
+        QVERIFY(boxes.texts.last().contains(QStringLiteral("保存成功")));
+        QCOMPARE(column(a, "reviewername").toString(), QStringLiteral("Dr. Verdi"));
+        QCOMPARE(column(a, "patientinfo").toString(), original);
     }
 
     // A deleted result leaves the case form and the detail view; a save then writes nothing.

@@ -4,6 +4,7 @@
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
 #include "TestSupport.h"
+#include "User.h"
 #include "configAccess.h"
 #include "dataAccess.h"
 #include "Language.h"
@@ -21,14 +22,30 @@
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 namespace {
-int userRows()
+// Runs one statement on a database file; for a select, the first value (-1 on failure).
+int onFile(const QString& file, const QString& sql)
 {
-    QSqlQuery q("select count(*) from user");
-    return q.next() ? q.value(0).toInt() : -1;
+    int value = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "onFile");
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(sql))
+            value = q.next() ? q.value(0).toInt() : 0;
+    }
+    QSqlDatabase::removeDatabase("onFile");
+    return value;
+}
+
+// Accounts where the account dialog and the network import read them.
+int userRows(const QString& file = "database.db3")
+{
+    return onFile(file, "select count(*) from user");
 }
 
 void writeIni(const QString& path, const QString& key, const QVariant& value)
@@ -154,9 +171,14 @@ private slots:
             Index w;
         }
         QCOMPARE(userRows(), 1);
+        QCOMPARE(userRows("database.db2"), 0); // serial mode: not into the open main database
         QVERIFY(!QFile::exists(ini));
         {
             Index w; // the file is gone: nothing more
+            User accounts(&w);
+            auto* list = accounts.findChild<QTableView*>("tableView");
+            QVERIFY(list && list->model()->rowCount() == 1);
+            QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("QV2024"));
         }
         QCOMPARE(userRows(), 1);
 
@@ -168,15 +190,14 @@ private slots:
         QVERIFY(!QFile::exists(ini));
 
         // An account that cannot be stored keeps its file for the next start.
-        QSqlQuery q;
-        QVERIFY(q.exec("CREATE TRIGGER nouser BEFORE INSERT ON user BEGIN SELECT RAISE(FAIL, 'disk full'); END"));
+        QCOMPARE(onFile("database.db3", "CREATE TRIGGER nouser BEFORE INSERT ON user BEGIN SELECT RAISE(FAIL, 'disk full'); END"), 0);
         writeIni(ini, "systemCfg/devicename", "QV2026");
         writeIni(ini, "systemCfg/devicepassword", "pw3");
         {
             Index w;
         }
         QVERIFY(QFile::exists(ini));
-        QVERIFY(q.exec("DROP TRIGGER nouser"));
+        QCOMPARE(onFile("database.db3", "DROP TRIGGER nouser"), 0);
         {
             Index w;
         }

@@ -199,21 +199,28 @@ private slots:
         // Cancelled: nothing moves.
         boxes.accept = false;
         tick(w, rowOf(w, c));
+        w.form()->tableWidget->selectRow(rowOf(w, c));
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
         QCOMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.first().contains(QStringLiteral("确认删除吗？")));
         QCOMPARE(listedIds(w).size(), 3);
 
-        // The ticked result goes, though another row is selected.
+        // The selected result goes, though another row is ticked (ticks choose what is printed).
         boxes.accept = true;
-        tick(w, rowOf(w, c));
         w.form()->tableWidget->selectRow(rowOf(w, a));
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
-        QCOMPARE(listedIds(w), (QStringList{QString::number(b), QString::number(a)}));
-        QCOMPARE(column(c, "state").toInt(), 0);
+        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(b)}));
+        QCOMPARE(column(a, "state").toInt(), 0);
+        QCOMPARE(column(c, "state").toInt(), 1);
 
-        // Nothing ticked: the selected result goes.
-        w.form()->tableWidget->selectRow(rowOf(w, a));
+        // Nothing selected: nothing goes, ticked or not.
+        w.form()->tableWidget->clearSelection();
+        boxes.texts.clear();
+        QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(listedIds(w).size(), 2);
+
+        w.form()->tableWidget->selectRow(rowOf(w, c));
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
         QCOMPARE(listedIds(w), QStringList{QString::number(b)});
 
@@ -262,7 +269,7 @@ private slots:
         QCOMPARE(listMatchesStore(w), QString());
 
         // A result in the middle is deleted.
-        tick(w, rowOf(w, b));
+        t->selectRow(rowOf(w, b));
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
         QCOMPARE(rowOf(w, b), -1);
         QCOMPARE(listMatchesStore(w), QString());

@@ -2,6 +2,7 @@
 #include "Index.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "SystemSettings.h"
 #include "TestSupport.h"
 #include "ui_Index.h"
 
@@ -70,6 +71,19 @@ QStringList items(QComboBox* box)
     return l;
 }
 
+// The connect button reads `text` in English and again in Chinese after switching.
+void checkLinkButtonAcrossLanguages(Index& w, const char* text)
+{
+    QVERIFY(setLanguage(QStringLiteral("English")));
+    QApplication::processEvents();
+    const QString english = QCoreApplication::translate("Index", text);
+    QVERIFY(english != QString::fromUtf8(text));
+    QCOMPARE(w.form()->okButton->text(), english);
+    QVERIFY(setLanguage(QStringLiteral("Chinese")));
+    QApplication::processEvents();
+    QCOMPARE(w.form()->okButton->text(), QString::fromUtf8(text));
+}
+
 void disconnectFrom(Index& w)
 {
     QTest::mouseClick(w.form()->okButton, Qt::LeftButton);
@@ -107,6 +121,9 @@ private slots:
         connectTo(*w, sim.port());
         QVERIFY(w->m_isPortOpen);
         QCOMPARE(w->form()->okButton->text(), QStringLiteral("断开连接"));
+        // A language switch keeps the button on the open link's state.
+        checkLinkButtonAcrossLanguages(*w, "断开连接");
+        QVERIFY(w->m_isPortOpen);
         QVERIFY(w->form()->dataButton->isHidden());
         QCOMPARE(w->form()->modelabel->text(), QStringLiteral("当前获取数据模式为 串口模式..."));
         QVERIFY(waitStored(9));
@@ -192,6 +209,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 3000);
         QVERIFY(boxes.texts.first().contains(QStringLiteral("串口已断开连接,请重新连接！")));
         QCOMPARE(w.form()->okButton->text(), QStringLiteral("重新连接"));
+        checkLinkButtonAcrossLanguages(w, "重新连接");
         QCOMPARE(w.m_machineId, kMachine); // kept by the watchdog
         QVERIFY(!w.m_cmdTimer->isActive() && !w.m_resultSizeTimer->isActive());
         QVERIFY(!w.form()->dataButton->isHidden());

@@ -179,6 +179,68 @@ private slots:
         QCOMPARE(rows.at(2).resultText, QStringLiteral("1200"));    // added by hand: no limit text
         // only the ticked codes
         QCOMPARE(QcReportAssembly::reportRows(a, {"ALT"}, 0, nullptr, nullptr).size(), 1);
+
+        // A failed measurement (-1000, or below the analyte's tolerance) is "---"; a value at the
+        // tolerance is printed as measured.
+        QJsonArray f;
+        f.append(QJsonObject{{"N", "GLU"}, {"I", QJsonArray{-1000.0, 0, 0, 5.5, 30, "mmol/L"}}});
+        f.append(QJsonObject{{"N", "TBIL"}, {"I", QJsonArray{-2.5, 0, 0, 10.0, 500, "umol/L"}}});
+        f.append(QJsonObject{{"N", "TBIL"}, {"I", QJsonArray{-2.0, 0, 0, 10.0, 500, "umol/L"}}});
+        f.append(QJsonObject{{"N", "GLU"}, {"I", QJsonArray{-1000.0, 0, 0, 5.5, 30, "mmol/L"}}, {"addType", 1}});
+        const QVector<ReportItem> failed = QcReportAssembly::reportRows(f, {}, 0, nullptr, nullptr);
+        QCOMPARE(failed.at(0).resultText, QStringLiteral("---"));
+        QCOMPARE(failed.at(1).resultText, QStringLiteral("---"));
+        QCOMPARE(failed.at(2).resultText, QStringLiteral("-2"));
+        QCOMPARE(failed.at(3).resultText, QStringLiteral("-1000"));   // added by hand: as typed
+        // In conventional units -1000 stays unconverted; the tolerance is compared with the shown
+        // value (TBIL -2.5 umol/L shows as -0.15 mg/dL).
+        const QVector<ReportItem> conventional = QcReportAssembly::reportRows(f, {}, 1, nullptr, nullptr);
+        QCOMPARE(conventional.at(0).resultText, QStringLiteral("---"));
+        QCOMPARE(conventional.at(1).resultText, QStringLiteral("-0.15"));
+    }
+
+    // The failed analyte reads "---" in the PDF and the workbook of the tab.
+    void failedAnalytePrintsDashes()
+    {
+        QJsonArray a;
+        a.append(QJsonObject{{"N", "GLU"}, {"I", QJsonArray{-1000.0, 3.0, 7.0, 5.5, 30, "mmol/L"}}});
+        a.append(QJsonObject{{"N", "ALB"}, {"I", QJsonArray{32.5, 0, 0, 25.0, 60, "g/L"}}});
+        QcTestDb::insert(0, "L-F", "", "QV7", m_day, QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact)));
+        wgtQcReport w;
+        view(w, "tableWidget_qc")->selectRow(0);
+        const QString pdf = QDir::current().filePath("failed.pdf");
+        const QString text = exportPdf(w, pdf);
+        QVERIFY2(text.contains("---") && !text.contains("-1000") && text.contains("32.5"), qPrintable(text));
+        // CHEMDESK_SHOT=<prefix> keeps the first page as a picture.
+        if (qEnvironmentVariableIsSet("CHEMDESK_SHOT"))
+            runProgram("pdftoppm", {"-png", "-r", "80", "-f", "1", "-l", "1", pdf, qEnvironmentVariable("CHEMDESK_SHOT")});
+        const QString file = QDir::current().filePath("failed.xlsx");
+        {
+            SaveDialogAnswer answer(file);
+            MessageBoxCloser boxes;
+            QMetaObject::invokeMethod(&w, "on_pushButton_printexcel_clicked");
+            QCOMPARE(boxes.texts, QStringList());
+        }
+        CHECK_WORKBOOK(file, (QJsonObject{{"cells", QJsonObject{{"B6", QJsonObject{{"value", "GLU"}}},
+                                                                {"E6", QJsonObject{{"value", "---mmol/L"}}},
+                                                                {"E7", QJsonObject{{"value", "32.5g/L"}}}}}}));
+    }
+
+    // Printing with no printer to print on tells the user.
+    void printingWithoutPrinterTellsTheUser()
+    {
+        qputenv("PRINTER", "chemdesk-no-such-printer");
+        qputenv("LPDEST", "chemdesk-no-such-printer");
+        QcTestDb::insert(0, "L1", "", "QV7", m_day, analytes());
+        QcTestDb::insert(0, "L2", "", "QV7", m_day.addDays(1), analytes());
+        wgtQcReport w;
+        setCheck(view(w, "tableWidget_qc"), 0, wgtQcReport::ColCheck, true);
+        setCheck(view(w, "tableWidget_qc"), 1, wgtQcReport::ColCheck, true);
+        MessageBoxCloser boxes;
+        QMetaObject::invokeMethod(&w, "on_pushButton_print_clicked");
+        QCOMPARE(boxes.texts.size(), 2);   // once, not once per report
+        QCOMPARE(boxes.texts.at(0), QStringLiteral("确认打印吗？"));
+        QVERIFY2(boxes.texts.at(1).contains(QStringLiteral("没有可用的打印机")), qPrintable(boxes.texts.at(1)));
     }
 
     void workbookFromTheTab()

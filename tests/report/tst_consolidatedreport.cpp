@@ -396,6 +396,19 @@ private slots:
             d.on_pushButton_2_clicked();
             QCOMPARE(counter.sheets, pages[1]);
         }
+
+        // Printing with no printer to print on tells the user.
+        const QByteArray printer = qgetenv("PRINTER"), lpdest = qgetenv("LPDEST");
+        qputenv("PRINTER", "chemdesk-no-such-printer");
+        qputenv("LPDEST", "chemdesk-no-such-printer");
+        {
+            MessageBoxCloser boxes;
+            d.on_pushButton_clicked();
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY2(boxes.texts.at(0).contains(QStringLiteral("没有可用的打印机")), qPrintable(boxes.texts.at(0)));
+        }
+        qputenv("PRINTER", printer);
+        qputenv("LPDEST", lpdest);
     }
 
     void reportRowsFromTableTexts_data()
