@@ -99,6 +99,8 @@ private slots:
     void init() { PcComData::getInstance()->stopScanPort(); }
     void cleanup()
     {
+        if (getLanguage() != QLatin1String("Chinese"))
+            setLanguage(QStringLiteral("Chinese"));
         PcComData::getInstance()->stopComm();
         (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
     }
