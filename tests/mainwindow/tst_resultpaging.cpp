@@ -179,13 +179,14 @@ private slots:
         QCOMPARE(listedIds(w), liveIds());
         QVERIFY(listedIds(w).contains(QString::number(older)));
 
-        // Deleting the ticked result takes out its row only.
+        // Deleting the selected result takes out its row only; the ticked one stays ticked.
         const int rows = m->rowCount();
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
         QCOMPARE(m->rowCount(), rows - 1);
-        QVERIFY(!listedIds(w).contains(ticked));
+        QVERIFY(!listedIds(w).contains(chosen));
+        QVERIFY(listedIds(w).contains(ticked));
+        QCOMPARE(m->tickedIds(), QList<int>{ticked.toInt()});
         QCOMPARE(listedIds(w), liveIds());
-        QCOMPARE(selectedIds(w), QStringList{chosen});
     }
 
     // Results restored from the recycle list come back as their rows, the list otherwise kept.
@@ -247,7 +248,7 @@ private slots:
         QTRY_COMPARE(m->headerData(2, Qt::Horizontal).toString(), QString::fromUtf8("科室"));
     }
 
-    // A click on a row's box ticks it; the ticked rows are what the delete acts on.
+    // A click on a row's box ticks it; the delete acts on the selected row, not the ticked one.
     void clickTicksTheRow()
     {
         TempWorkDir dir;
@@ -274,7 +275,8 @@ private slots:
 
         t->selectRow(0);
         QTest::mouseClick(w.form()->pushButton_5, Qt::LeftButton);
-        QCOMPARE(listedIds(w), (QStringList{QString::number(c), QString::number(a)}));
+        QCOMPARE(listedIds(w), (QStringList{QString::number(b), QString::number(a)}));
+        QCOMPARE(w.resultModel()->tickedIds(), QList<int>{b});
         QCOMPARE(liveIds(), listedIds(w));
     }
 };
