@@ -250,6 +250,8 @@ private slots:
         }
         QVERIFY(kept.at(0) != kept.at(1));
         QCOMPARE(count("PanelChkResult"), 1);
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(list->index(0, 5).data().toString(), QStringLiteral("Bella"));
 
         // Nothing of the replaced result is shown, and a save stores nothing and says so.
         QCOMPARE(f->patientinfoname->text(), QString());
