@@ -13,6 +13,7 @@
 #include "Speciesdb.h"
 #include "Translateword.h"
 #include "qcReportPage.h"
+#include "reportFileWriter.h"
 #include "qvHeaderView.h"
 #include "resultText.h"
 
@@ -446,7 +447,9 @@ void wgtQcReport::exportCurrentReport(const QString& filter, bool excel)
         MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
         return;
     }
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
+    const QString name = reportFileWriter::withSuffix(
+        QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter),
+        excel ? QStringLiteral("xlsx") : QStringLiteral("pdf"));
     if (name.isEmpty())
         return;
     qcReportPage page;
