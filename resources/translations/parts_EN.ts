@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Saving failed</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
 </context>
 </TS>

@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Échec de l'enregistrement</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Enregistré</translation>
+    </message>
 </context>
 </TS>

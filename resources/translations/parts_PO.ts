@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Falha ao salvar</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Salvo</translation>
+    </message>
 </context>
 </TS>

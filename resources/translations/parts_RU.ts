@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Не удалось сохранить</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Сохранено</translation>
+    </message>
 </context>
 </TS>

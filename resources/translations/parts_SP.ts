@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Error al guardar</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Guardado</translation>
+    </message>
 </context>
 </TS>

@@ -30,5 +30,10 @@
         <source>保存失败</source>
         <translation>Kaydetme başarısız</translation>
     </message>
+    <message>
+        <location filename="../../report/PrintPreview.cpp" />
+        <source>保存成功</source>
+        <translation>Kaydedildi</translation>
+    </message>
 </context>
 </TS>

@@ -215,6 +215,21 @@ private slots:
             QVERIFY(!static_cast<QCheckBox*>(w)->isChecked());
     }
 
+    void saveMessageTranslated()
+    {
+        TempWorkDir dir;
+        QVERIFY(setLanguage("English"));
+        {
+            PrintPreview dlg;
+            dlg.show();
+            QVERIFY(loaded(dlg));
+            MessageBoxCloser closer;
+            child<QPushButton>(dlg, "pushButton")->click();
+            QCOMPARE(closer.titles + closer.texts, (QStringList{"Success", "Saved"}));
+        }
+        QVERIFY(setLanguage("Chinese"));
+    }
+
     void readOnlySettingsFileFails()
     {
         TempWorkDir dir;
