@@ -3,7 +3,9 @@
 #include "SystemSettings.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QDateTimeEdit>
 #include <QDebug>
 #include <QFile>
 #include <QLibraryInfo>
@@ -73,8 +75,24 @@ bool LanguageLoader::loadLanguage(const QString& language)
     m_language = ok ? language : QStringLiteral("Chinese");
     loadQtTranslation(m_language);
     QLocale::setDefault(localeForLanguage(m_language));
+    applyLocaleToCalendars();
     applyStyleSheet();
     return ok;
+}
+
+void LanguageLoader::applyLocaleToCalendars()
+{
+    // A calendar pop-up takes the default locale only when it is made, and as a window of its
+    // own does not follow its date edit: both are given the new one.
+    const QLocale locale;
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* edit = qobject_cast<QDateTimeEdit*>(w);
+        if (!edit)
+            continue;
+        edit->setLocale(locale);
+        if (edit->calendarPopup() && edit->calendarWidget())
+            edit->calendarWidget()->setLocale(locale);
+    }
 }
 
 QString LanguageLoader::qtTranslationName(const QString& language)

@@ -28,6 +28,7 @@ public:
 private:
     LanguageLoader();
     void applyStyleSheet();
+    void applyLocaleToCalendars();
 
     // Qt's own texts (file dialogs, standard buttons), from the system's Qt translations.
     static QString qtTranslationName(const QString& language);

@@ -25,9 +25,10 @@ const QMap<QString, int> analyteIdMap = {
 const QMap<int, int> divisionIndexMap = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}};
 const QMap<int, int> sampleTypeIndexMap = {{0, 7}, {1, 8}, {2, 9}};
 const QMap<int, int> sexIndexMap = {{0, 10}, {1, 11}};
+// The analyzer numbers its panels from 1 (1 comprehensive, 2 liver, 3 kidney, ...).
 const QMap<int, int> panelIndexMap = {
-    {0, 12},  {1, 13},  {2, 14},  {3, 15},  {4, 16},  {5, 17},  {6, 18},  {7, 19},  {8, 20},
-    {9, 21},  {10, 22}, {11, 23}, {12, 24}, {13, 25}, {14, 26}, {15, 27}, {16, 28},
+    {1, 12},  {2, 13},  {3, 14},  {4, 15},  {5, 16},  {6, 17},  {7, 18},  {8, 19},  {9, 20},
+    {10, 21}, {11, 22}, {12, 23}, {13, 24}, {14, 25}, {15, 26}, {16, 27}, {17, 28},
 };
 
 namespace {

@@ -10,7 +10,7 @@ extern const QMap<QString, int> analyteIdMap;
 extern const QMap<int, int> divisionIndexMap;   // department 0-5 -> rows 1-6
 extern const QMap<int, int> sampleTypeIndexMap; // sample type 0-2 -> rows 7-9
 extern const QMap<int, int> sexIndexMap;        // sex 0-1 -> rows 10-11
-extern const QMap<int, int> panelIndexMap;      // panel id 0-16 -> rows 12-28
+extern const QMap<int, int> panelIndexMap;      // panel id 1-17 -> rows 12-28
 
 // The word-translation table "trans.db" (table langs, one column per language key), read on
 // its own connection "trans" into memory on first use. Every lookup answers in the language

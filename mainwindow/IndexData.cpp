@@ -31,7 +31,7 @@ const char* const kDialogDir = "E:/4.23/";
 // loop, so no analyzer reply or import is handled while the database is closed.
 void Index::slot_backupsqlUI()
 {
-    const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("文件保存"),
+    const QString target = QFileDialog::getSaveFileName(this, tr("文件保存"),
                                                         QLatin1String(kDialogDir), mainDatabaseFilter());
     if (target.isEmpty())
         return;
@@ -53,7 +53,7 @@ void Index::slot_restoresqlUI()
     qDebug() << "串口在打开状态，串口关闭2";
 
     const QString target = mainDatabasePath();
-    const QString source = QFileDialog::getOpenFileName(this, QStringLiteral("文件打开"),
+    const QString source = QFileDialog::getOpenFileName(this, tr("文件打开"),
                                                         QLatin1String(kDialogDir), mainDatabaseFilter());
     DatabaseFileCopy::Result result = DatabaseFileCopy::Done;
     QString kept;

@@ -7,6 +7,7 @@
 #include "ResultListModel.h"
 #include "chkReportPage.h"
 #include "printTool.h"
+#include "reportFileWriter.h"
 
 #include <QDebug>
 #include <QFileDialog>
@@ -89,7 +90,9 @@ void Index::exportCurrentReport(const QString& filter, bool excel)
 {
     if (!ui->tableWidget->selectionModel()->hasSelection())
         return;
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
+    const QString name = reportFileWriter::withSuffix(
+        QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter),
+        excel ? QStringLiteral("xlsx") : QStringLiteral("pdf"));
     qDebug() << name;
     if (name.isEmpty())
         return;

@@ -14,6 +14,7 @@
 #include "Translateword.h"
 #include "qcReportPage.h"
 #include "printTool.h"
+#include "reportFileWriter.h"
 #include "qvHeaderView.h"
 #include "resultText.h"
 
@@ -452,7 +453,9 @@ void wgtQcReport::exportCurrentReport(const QString& filter, bool excel)
         MyMessageBox::showMyMessageBox(this, tr("提示"), tr("请选择一条质控记录"), 1, 0, true);
         return;
     }
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter);
+    const QString name = reportFileWriter::withSuffix(
+        QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), filter),
+        excel ? QStringLiteral("xlsx") : QStringLiteral("pdf"));
     if (name.isEmpty())
         return;
     qcReportPage page;

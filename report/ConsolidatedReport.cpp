@@ -9,6 +9,7 @@
 #include "Translateword.h"
 #include "chkReportPage.h"
 #include "printTool.h"
+#include "reportFileWriter.h"
 
 #include <QDate>
 #include <QDebug>
@@ -131,7 +132,9 @@ void ConsolidatedReport::fillTable()
         table->setItem(r, 4, new QTableWidgetItem(row.rangeText));
         table->setItem(r, 5, new QTableWidgetItem(row.unitText));
     }
-    table->setColumnHidden(3, m_record.testType != 1);
+    // The target column is shown for a QC run only; without rows it stays as the form made it.
+    if (!rows.isEmpty())
+        table->setColumnHidden(3, m_record.testType != 1);
 }
 
 void ConsolidatedReport::comboxfind()
@@ -199,8 +202,9 @@ void ConsolidatedReport::on_pushButton_2_clicked()
 
 void ConsolidatedReport::on_pushButton_4_clicked()
 {
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"),
-                                                      QStringLiteral("Text Files (*.pdf)"));
+    const QString name = reportFileWriter::withSuffix(
+        QFileDialog::getSaveFileName(this, tr("Save Text"), QStringLiteral("/"), QStringLiteral("Text Files (*.pdf)")),
+        QStringLiteral("pdf"));
     if (name.isEmpty())
         return;
     savePdf(name);
@@ -227,7 +231,5 @@ void ConsolidatedReport::on_pushButton_3_clicked()
 
 void ConsolidatedReport::retranslate()
 {
-    const QString printDate = ui->label_23->text();
     ui->retranslateUi(this);
-    ui->label_23->setText(printDate);
 }

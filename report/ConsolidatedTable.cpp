@@ -35,6 +35,11 @@ ReportItem ConsolidatedTable::reportItem(const QString& code, const QString& res
     if (ResultDetail::splitRange(rangeText, &low, &high)) {
         item.low = low.toDouble();
         item.high = high.toDouble();
+    } else if (rangeText.contains(QLatin1Char('-'))) {
+        // Otherwise the parts around each "-", empty ones kept: "3.5-" reads as 3.5 and 0.
+        const QStringList parts = rangeText.split(QLatin1Char('-'));
+        item.low = parts.value(0).trimmed().toDouble();
+        item.high = parts.value(1).trimmed().toDouble();
     }
     return item;
 }

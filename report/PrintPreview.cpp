@@ -207,7 +207,11 @@ void PrintPreview::on_pushButton_clicked()
     o.customText = m_customText;
     o.customDefault = m_customDefault;
     o.fontSize = ui->spinBox_fontsize->value();
-    MyMessageBox::showSaveResult(this, PrintSettings::writeTest(o));
+    if (!PrintSettings::writeTest(o)) {
+        MyMessageBox::showMyMessageBox(this, tr("失败"), tr("保存失败"), MyMessageBox::Warning, 0, true);
+        return;
+    }
+    MyMessageBox::showMyMessageBox(this, tr("成功"), tr("保存成功"), MyMessageBox::Warning, 0, true);
 }
 
 void PrintPreview::on_pushButton_upload_logo_clicked()

@@ -17,7 +17,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPrintPreviewWidget>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -47,15 +46,8 @@ void PrintPreviewQc::loadSettings()
     updatePrintReportData(chart, paper, m_optEnable);
     initButtonGroups(chart, paper);
 
-    ui->frame_set_qc->setFixedWidth(300);
-    if (!ui->frame_set_sub_qc->layout()) {
-        auto* box = new QVBoxLayout(ui->frame_set_sub_qc);
-        box->setContentsMargins(0, 0, 0, 0);
-        box->addWidget(ui->groupBox_qc);
-        box->addWidget(ui->groupBox_qc_2);
-        box->addWidget(ui->groupBox_select_opt_qc);
-        box->addWidget(ui->frame_logo_btns_qc);
-    }
+    // At least 300 px; wider only where a translation needs it.
+    ui->frame_set_qc->setMinimumWidth(300);
 
     auto* grid = new QGridLayout(ui->groupBox_select_opt_qc);
     for (int n = 1; n <= QcOption::Count; ++n) {

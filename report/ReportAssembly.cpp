@@ -97,7 +97,8 @@ bool ReportAssembly::fillFromRecord(chkReportPage& page, const PanelChkRecord& r
 {
     page.errcodeTail = record.Errcode.right(3);
     QJsonArray results;
-    if (!ResultDetail::parseResults(record.testresults, &results)) {
+    // An empty text is no result list either: the report stays without a patient block.
+    if (record.testresults.trimmed().isEmpty() || !ResultDetail::parseResults(record.testresults, &results)) {
         qDebug() << "数据解析有误";
         return false;
     }

@@ -23,9 +23,6 @@
 
 namespace {
 
-// A body page shorter than this share of the printable height holds too little to be read.
-constexpr double kMinBodyShare = 1.0 / 8.0;
-
 QTextDocument* layoutDocument(const QString& html, double width, double height)
 {
     auto* doc = new QTextDocument();
@@ -157,14 +154,13 @@ bool printTool::printDocument(QPrinter* printer)
         rest -= 20.0 * n;
         return rest / n;
     };
-    // When title and contact leave the body too little room, fewer report pages go on a sheet;
+    // When title and contact leave the body no room at all, fewer report pages go on a sheet;
     // when even one does not fit, title, body and contact run on as one flow (title on the
     // first page, contact on the last), so that nothing is lost.
-    const double minBody = H * kMinBodyShare;
     int n = qMax(1, m_pagesPerSheet);
-    while (n > 1 && bodyHeight(n) < minBody)
+    while (n > 1 && bodyHeight(n) <= 0)
         --n;
-    const bool flow = bodyHeight(n) < minBody;
+    const bool flow = bodyHeight(n) <= 0;
     const double bodyH = flow ? qMax(1.0, H - 20) : bodyHeight(n);
 
     std::unique_ptr<QTextDocument> title(layoutDocument(m_title, W, hT));

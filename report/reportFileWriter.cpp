@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -32,4 +33,11 @@ bool reportFileWriter::writePdf(printTool& tool, const QString& fileName)
         return false;
     }
     return true;
+}
+
+QString reportFileWriter::withSuffix(const QString& fileName, const QString& suffix)
+{
+    if (fileName.isEmpty() || QFileInfo(fileName).suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+        return fileName;
+    return fileName + QLatin1Char('.') + suffix;
 }

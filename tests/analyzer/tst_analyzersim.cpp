@@ -115,6 +115,9 @@ private slots:
                 ++flagged;
             const QJsonArray tr = QJsonDocument::fromJson(r.value("testresults").toString().toUtf8()).array();
             QVERIFY(tr.size() >= 5);
+            // The analyzer's panel numbers: 1 comprehensive, 2 liver, 3 kidney (as the word table).
+            const int panel = r.value("panelid").toInt();
+            QCOMPARE(tr.size(), panel == 1 ? 13 : panel == 2 ? 8 : panel == 3 ? 5 : -1);
             for (const QJsonValue& v : tr) {
                 const QJsonArray i6 = v.toObject().value("I").toArray();
                 QCOMPARE(i6.size(), 6);

@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QEvent>
 #include <QWidget>
 #include <QtTest>
@@ -60,6 +62,23 @@ private slots:
         QVERIFY(setLanguage("Chinese"));
         QCOMPARE(settingsTitle(), QStringLiteral("系统设置"));
         QCOMPARE(QLocale().language(), QLocale::Chinese);
+    }
+
+    // An open window's calendar pop-up follows a language switch.
+    void calendarsFollowTheLanguage()
+    {
+        TempWorkDir dir;
+        QVERIFY(setLanguage("Chinese"));
+        QDateEdit edit;
+        edit.setCalendarPopup(true);
+        QCalendarWidget* calendar = edit.calendarWidget();
+        QVERIFY(calendar);
+        QCOMPARE(calendar->locale().language(), QLocale::Chinese);
+        QVERIFY(setLanguage("Russian"));
+        QCOMPARE(calendar->locale().language(), QLocale::Russian);
+        QCOMPARE(edit.locale().language(), QLocale::Russian);
+        QVERIFY(setLanguage("Chinese"));
+        QCOMPARE(calendar->locale().language(), QLocale::Chinese);
     }
 
     // Qt's own texts (standard buttons, file dialogs) follow the language too.

@@ -27,7 +27,11 @@ private slots:
         QCOMPARE(tw->trans("2", sampleTypeIndexMap), QString("Whole blood"));
         QCOMPARE(tw->transByKey("TP"), QString("Total protein"));
         QCOMPARE(tw->transByKey("BUN"), QString("Blood urea nitrogen"));
-        QCOMPARE(tw->transByIndex(panelIndexMap.value(1)), QString("Liver panel"));
+        // Panels as the analyzer numbers them: 1 comprehensive, 2 liver, 3 kidney.
+        QCOMPARE(tw->trans("1", panelIndexMap), QString("Comprehensive panel"));
+        QCOMPARE(tw->trans("2", panelIndexMap), QString("Liver panel"));
+        QCOMPARE(tw->trans("3", panelIndexMap), QString("Kidney panel"));
+        QCOMPARE(tw->trans("0", panelIndexMap), QString("0"));
 
         // Asked again after a language change, the answer follows at once.
         setLanguage("Turkish");

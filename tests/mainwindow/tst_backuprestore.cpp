@@ -2,8 +2,10 @@
 #include "DatabaseFileCopy.h"
 #include "Index.h"
 #include "Indexdb.h"
+#include "LanguageLoader.h"
 #include "MainWindowTestKit.h"
 #include "PcComData.h"
+#include "SystemSettings.h"
 #include "SaveDialogAnswer.h"
 #include "TestSupport.h"
 #include "dbHelper.h"
@@ -271,6 +273,24 @@ private slots:
             SaveDialogAnswer answer(dir.file("one.db2"));
             w.slot_restoresqlUI();
         }
+    }
+
+    // The file dialogs are titled in the language chosen.
+    void dialogTitlesFollowTheLanguage()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        LanguageLoader::instance();
+        QVERIFY(setLanguage("English"));
+        Index w;
+        QString titles;
+        for (auto command : {&Index::slot_backupsqlUI, &Index::slot_restoresqlUI}) {
+            SaveDialogAnswer cancel{QString()};
+            (w.*command)();
+            titles += cancel.caption + '|';
+        }
+        QVERIFY(setLanguage("Chinese"));
+        QCOMPARE(titles, QStringLiteral("Save file|Open file|"));
     }
 
     // In network mode only "database.db3" is replaced.

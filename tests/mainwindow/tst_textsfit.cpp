@@ -92,8 +92,15 @@ QStringList clippedTexts(QWidget* root)
             out << describe(b, b->text(), need, room);
     }
     for (QLabel* l : root->findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(root) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
+        if (!l->isVisibleTo(root) || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
             continue;
+        if (l->wordWrap()) {
+            // A wrapping label needs the height of its lines.
+            const int lines = l->heightForWidth(l->width()) - (l->height() - l->contentsRect().height());
+            if (lines > l->contentsRect().height())
+                out << describe(l, l->text(), lines, l->contentsRect().height());
+            continue;
+        }
         const int need = l->fontMetrics().horizontalAdvance(l->text());
         if (need > l->contentsRect().width())
             out << describe(l, l->text(), need, l->contentsRect().width());
@@ -229,6 +236,8 @@ private slots:
             main.form()->tableWidget->selectRow(0);
         QScopedPointer<QWidget> dialog;
         QWidget* shown = &main;
+        if (window == "main-tests")   // the acquisition mode shown beside the port
+            main.form()->modelabel->setText(QCoreApplication::translate("Index", "当前获取数据模式为 串口模式..."));
         if (window == "main-qc") {
             main.form()->tabWidget->setCurrentIndex(1);
         } else if (window == "merged") {

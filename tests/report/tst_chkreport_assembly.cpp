@@ -213,13 +213,16 @@ private slots:
         QCOMPARE(page.patientInfo.sampleJson, rec.patientinfo);
         QCOMPARE(page.ageText, QStringLiteral("1岁1月"));
 
-        chkReportPage broken;
-        rec.testresults = "{not json";
-        rec.Errcode = "11";
-        QVERIFY(!ReportAssembly::fillFromRecord(broken, rec, {}, nullptr));
-        QVERIFY(broken.reportItems.isEmpty());
-        QVERIFY(broken.patientInfo.patientName.isEmpty());
-        QCOMPARE(broken.errcodeTail, QStringLiteral("11"));
+        // unreadable or empty results: no rows and an empty patient block
+        for (const char* text : {"{not json", "", " "}) {
+            chkReportPage broken;
+            rec.testresults = text;
+            rec.Errcode = "11";
+            QVERIFY2(!ReportAssembly::fillFromRecord(broken, rec, {}, nullptr), text);
+            QVERIFY(broken.reportItems.isEmpty());
+            QVERIFY(broken.patientInfo.patientName.isEmpty());
+            QCOMPARE(broken.errcodeTail, QStringLiteral("11"));
+        }
     }
 };
 

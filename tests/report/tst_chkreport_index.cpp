@@ -299,7 +299,7 @@ private slots:
         for (int row = 1; row < t->rowCount(); ++row)
             qobject_cast<QCheckBox*>(t->cellWidget(row, 0))->setChecked(false);
         {
-            SaveDialogAnswer answer(dir.file("one.pdf"));
+            SaveDialogAnswer answer(dir.file("one"));   // ".pdf" added
             w.on_pushButton_9_clicked();
         }
         const QString one = withoutBlanks(pdfText(dir.file("one.pdf")));
@@ -397,7 +397,7 @@ private slots:
         Index w;
         select(w, id);
         {
-            SaveDialogAnswer answer(dir.file("r.xlsx"));
+            SaveDialogAnswer answer(dir.file("r"));   // ".xlsx" added
             MessageBoxCloser boxes;
             w.on_pushButton_excel_clicked();
             QCOMPARE(boxes.texts, QStringList());

@@ -1,6 +1,7 @@
 #include "ReportFonts.h"
 #include "TestSupport.h"
 #include "chkReportPage.h"
+#include "reportFileWriter.h"
 
 #include <QtTest>
 #include <QDir>
@@ -93,6 +94,49 @@ private slots:
         QCOMPARE(m.captured(1).toDouble() > m.captured(2).toDouble(), paper == 1);
     }
 
+    // The result bar stays on the page in every paper mode: the marker of a result far above
+    // the range, in the last "High" cell, is drawn whole with the bar's right edge after it.
+    void gaugeFitsThePrintableWidth_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::newRow("no side margins") << 0;
+        QTest::newRow("A5 landscape") << 1;
+        QTest::newRow("A4") << 2;
+    }
+    void gaugeFitsThePrintableWidth()
+    {
+        QFETCH(int, paper);
+        TempWorkDir dir;
+        chkReportPage page;
+        fillPage(page, 1);
+        page.paperMode = paper;
+        page.reportItems[0].value = 400;
+        page.reportItems[0].resultText = QStringLiteral("400");
+        QVERIFY(page.exportPdf(dir.file("g.pdf")));
+        runProgram("pdftoppm", {"-png", "-r", "200", "-f", "1", "-l", "1", "-singlefile", dir.file("g.pdf"), dir.file("g")});
+        const QImage image(dir.file("g.png"));
+        QVERIFY(!image.isNull());
+        // The marker cell: the rightmost column with a tall run of pure red.
+        int markerEnd = -1, markerRow = -1;
+        for (int x = image.width() - 1; x >= 0 && markerEnd < 0; --x) {
+            int run = 0;
+            for (int y = 0; y < image.height() && markerEnd < 0; ++y) {
+                run = image.pixel(x, y) == qRgb(255, 0, 0) ? run + 1 : 0;
+                if (run >= 12) {
+                    markerEnd = x;
+                    markerRow = y - 6;
+                }
+            }
+        }
+        QVERIFY(markerEnd > image.width() / 2);
+        int edge = -1;
+        for (int x = markerEnd + 1; x < image.width() && edge < 0; ++x)
+            if (qGray(image.pixel(x, markerRow)) < 80)
+                edge = x;
+        QVERIFY2(edge > markerEnd && edge < image.width() - 1,
+                 qPrintable(QString("marker ends at %1, edge %2, page %3").arg(markerEnd).arg(edge).arg(image.width())));
+    }
+
     // The text layer holds the ideographs themselves, not the look-alike radical characters
     // (U+2E80-U+2FDF) a font may draw with the same glyph, in both report languages.
     void chineseTextReadsAsWritten_data()
@@ -152,6 +196,28 @@ private slots:
         empty.optionMask = 0;
         QVERIFY(empty.exportPdf(dir.file("empty.pdf")));
         QVERIFY(withoutBlanks(pdfText(dir.file("empty.pdf"))).contains(QStringLiteral("项目缩写")));
+    }
+
+    // The extension of a chosen file name, added when it is missing.
+    void fileNameSuffix_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("pdf missing") << "/tmp/report" << "pdf" << "/tmp/report.pdf";
+        QTest::newRow("pdf there") << "/tmp/report.pdf" << "pdf" << "/tmp/report.pdf";
+        QTest::newRow("upper case") << "/tmp/report.PDF" << "pdf" << "/tmp/report.PDF";
+        QTest::newRow("dot in name") << "/tmp/v1.2/report.01" << "pdf" << "/tmp/v1.2/report.01.pdf";
+        QTest::newRow("xlsx missing") << "r" << "xlsx" << "r.xlsx";
+        QTest::newRow("xlsx there") << "r.xlsx" << "xlsx" << "r.xlsx";
+        QTest::newRow("cancelled") << "" << "pdf" << "";
+    }
+    void fileNameSuffix()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, suffix);
+        QFETCH(QString, saved);
+        QCOMPARE(reportFileWriter::withSuffix(typed, suffix), saved);
     }
 
     void unwritableFileIsReported()

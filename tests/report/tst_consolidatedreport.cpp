@@ -314,7 +314,7 @@ private slots:
 
         const QString file = dir.file("merged.pdf");
         {
-            SaveDialogAnswer answer(file);
+            SaveDialogAnswer answer(dir.file("merged"));   // ".pdf" added
             MessageBoxCloser boxes;
             QTest::mouseClick(f->pushButton_4, Qt::LeftButton);
             QVERIFY(answer.answered);
@@ -423,6 +423,8 @@ private slots:
         QTest::newRow("typed text") << "n/a" << "abc" << 0.0 << 0.0 << 0.0;
         QTest::newRow("negative range") << "5.2" << "-1-5" << 5.2 << -1.0 << 5.0;
         QTest::newRow("both negative") << "5.2" << "-5--1" << 5.2 << -5.0 << -1.0;
+        QTest::newRow("open above") << "5.2" << "3.5-" << 5.2 << 3.5 << 0.0;
+        QTest::newRow("open below") << "5.2" << "-" << 5.2 << 0.0 << 0.0;
     }
     void reportRowsFromTableTexts()
     {
@@ -439,6 +441,21 @@ private slots:
         QCOMPARE(item.resultText, result);
         QCOMPARE(item.rangeText, range);
         QCOMPARE(item.name, QStringLiteral("name of TP"));
+    }
+
+    // A language change empties the print time label, as the form has it; without rows the
+    // target column stays as the form made it.
+    void printTimeLabelAndEmptyTable()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        ConsolidatedReport d(stored(storeResult(record("Bella", "[]"))));
+        QCOMPARE(d.form()->tableWidget->rowCount(), 0);
+        QVERIFY(!d.form()->tableWidget->isColumnHidden(3));
+        QVERIFY(!d.form()->label_23->text().isEmpty());
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&d, &change);
+        QCOMPARE(d.form()->label_23->text(), QString());
     }
 
     void ageText()

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QImage>
 #include <QPageLayout>
 #include <QPlainTextEdit>
@@ -195,6 +196,7 @@ private slots:
             MessageBoxCloser closer;
             child<QPushButton>(dlg, "pushButton")->click();
             QCOMPARE(closer.texts, QStringList{QStringLiteral("保存成功")});
+            QCOMPARE(closer.titles, QStringList{QStringLiteral("成功")});
         }
         QMap<QString, QString> expected = before;
         expected.insert(key, value);
@@ -211,6 +213,21 @@ private slots:
             QVERIFY(static_cast<QRadioButton*>(w)->isChecked());
         else
             QVERIFY(!static_cast<QCheckBox*>(w)->isChecked());
+    }
+
+    void saveMessageTranslated()
+    {
+        TempWorkDir dir;
+        QVERIFY(setLanguage("English"));
+        {
+            PrintPreview dlg;
+            dlg.show();
+            QVERIFY(loaded(dlg));
+            MessageBoxCloser closer;
+            child<QPushButton>(dlg, "pushButton")->click();
+            QCOMPARE(closer.titles + closer.texts, (QStringList{"Success", "Saved"}));
+        }
+        QVERIFY(setLanguage("Chinese"));
     }
 
     void readOnlySettingsFileFails()
@@ -326,6 +343,50 @@ private slots:
         writePng("print_logo.png", Qt::red);
         emit qc->signal_logoChange();
         QTRY_VERIFY(previewHtml(dlg).contains(QStringLiteral("<strong>1) </strong><img")));
+    }
+
+    // The QC page's form: its layouts and where each group, radio and button stands.
+    void qcPageLayout()
+    {
+        TempWorkDir dir;
+        PrintPreviewQc qc;
+        auto at = [&](const char* layout, const char* widget) {
+            auto* grid = qc.findChild<QGridLayout*>(QString::fromLatin1(layout));
+            const int index = grid ? grid->indexOf(qc.findChild<QWidget*>(QString::fromLatin1(widget))) : -1;
+            int row = -1, column = -1, rows, columns;
+            if (index >= 0)
+                grid->getItemPosition(index, &row, &column, &rows, &columns);
+            return QPoint(column, row);
+        };
+        QCOMPARE(qc.layout()->objectName(), QStringLiteral("gridLayout"));
+        QCOMPARE(at("gridLayout_8", "wgt_print_template_qc"), QPoint(0, 0));
+        QCOMPARE(at("gridLayout_8", "frame_set_qc"), QPoint(1, 0));
+        QCOMPARE(at("gridLayout_10", "groupBox_qc"), QPoint(0, 0));
+        QCOMPARE(at("gridLayout_10", "groupBox_qc_2"), QPoint(0, 1));
+        QCOMPARE(at("gridLayout_10", "frame_logo_btns_qc"), QPoint(0, 3));
+        QCOMPARE(at("gridLayout_10", "groupBox_select_opt_qc"), QPoint(0, 4));
+        QCOMPARE(at("gridLayout_11", "radioButton_chart_qc"), QPoint(0, 0));
+        QCOMPARE(at("gridLayout_11", "radioButton_arrow_qc"), QPoint(1, 0));
+        QCOMPARE(at("gridLayout_12", "radioButton_qc_a4"), QPoint(0, 0));
+        QCOMPARE(at("gridLayout_12", "radioButton_qc_a5"), QPoint(1, 0));
+        auto* column = qc.findChild<QVBoxLayout*>("verticalLayout_2");
+        QVERIFY(column && column->count() == 3);
+        QCOMPARE(column->itemAt(0)->widget()->objectName(), QStringLiteral("frame_set_sub_qc"));
+        QCOMPARE(column->itemAt(1)->widget()->objectName(), QStringLiteral("pushButton_qc_save"));
+        QVERIFY(column->itemAt(2)->spacerItem());
+        auto* logo = qc.findChild<QVBoxLayout*>("verticalLayout");
+        QVERIFY(logo && logo->count() == 2);
+        QCOMPARE(logo->itemAt(0)->widget()->objectName(), QStringLiteral("pushButton_upload_logo_qc"));
+        QCOMPARE(logo->itemAt(1)->layout()->objectName(), QStringLiteral("horizontalLayout"));
+        for (const char* name : {"frame_set_qc", "frame_set_sub_qc", "frame_logo_btns_qc"})
+            QCOMPARE(qc.findChild<QFrame*>(name)->frameShape(), QFrame::StyledPanel);
+        for (const char* name : {"pushButton_upload_logo_qc", "pushButton_qc_save"})
+            QCOMPARE(qc.findChild<QPushButton*>(name)->minimumSize(), QSize(100, 30));
+        QWidget* preview = qc.findChild<QWidget*>("wgt_print_template_qc");
+        QCOMPARE(preview->minimumSize(), QSize(100, 0));
+        QCOMPARE(preview->sizePolicy().horizontalPolicy(), QSizePolicy::MinimumExpanding);
+        QCOMPARE(preview->sizePolicy().verticalPolicy(), QSizePolicy::MinimumExpanding);
+        QCOMPARE(qc.findChild<QWidget*>("frame_set_sub_qc")->layout()->objectName(), QStringLiteral("gridLayout_10"));
     }
 
     void repeatedRefreshes()
@@ -483,6 +544,9 @@ private slots:
             child<QRadioButton>(dlg, "radioButton_4")->click();
             QTest::qWait(200);
             QVERIFY(dlg.grab().save(QStringLiteral("%1/printpreview_%2_a5.png").arg(out, language)));
+            dlg.findChild<QTabWidget*>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+            QTest::qWait(200);
+            QVERIFY(dlg.grab().save(QStringLiteral("%1/printpreview_qc_%2.png").arg(out, language)));
             setLanguage("Chinese");
         }
     }

@@ -223,7 +223,7 @@ private slots:
         {
             QSettings ini("saveFile/project.ini", QSettings::IniFormat);
             // A code this program does not list stays hidden through an edit.
-            ini.setValue("hideProject/1", QStringList{"SDMA", "ALT"});
+            ini.setValue("hideProject/2", QStringList{"SDMA", "ALT"});
         }
         dlgSetProjectGroup dlg;
         auto* panels = child<QComboBox>(&dlg, "comboBox_panel");
@@ -240,23 +240,23 @@ private slots:
                     codes << items->item(i)->data(Qt::UserRole).toString();
             return codes;
         };
-        QCOMPARE(panels->currentData().toInt(), 0);
+        QCOMPARE(panels->currentData().toInt(), 1);   // the analyzer's first panel
         QVERIFY(ticked().isEmpty());
         tick("TP", true);
         tick("Ca2+", true);
-        panels->setCurrentIndex(panels->findData(1));
+        panels->setCurrentIndex(panels->findData(2));
         QCOMPARE(ticked(), QStringList{"ALT"});
         tick("ALT", false);
         tick("GLU", true);
-        panels->setCurrentIndex(panels->findData(0)); // edits of a panel survive switching
+        panels->setCurrentIndex(panels->findData(1)); // edits of a panel survive switching
         QCOMPARE(ticked(), (QStringList{"TP", "Ca2+"}));
         MessageBoxCloser closer;
         click(&dlg, "pushButton_save");
         QCOMPARE(closer.texts, QStringList{QStringLiteral("保存成功")});
-        QCOMPARE(getHiddenAnalytes(0), (QStringList{"TP", "Ca2+"}));
-        QCOMPARE(getHiddenAnalytes(1), (QStringList{"SDMA", "GLU"}));
+        QCOMPARE(getHiddenAnalytes(1), (QStringList{"TP", "Ca2+"}));
+        QCOMPARE(getHiddenAnalytes(2), (QStringList{"SDMA", "GLU"}));
         QSettings ini("saveFile/project.ini", QSettings::IniFormat);
-        QCOMPARE(ini.value("/hideProject/0").toStringList(), (QStringList{"TP", "Ca2+"}));
+        QCOMPARE(ini.value("/hideProject/1").toStringList(), (QStringList{"TP", "Ca2+"}));
     }
 
     void helpFollowsTheLanguage()

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 // Answers every MyMessageBox that opens while it lives: presses OK, or Cancel while `answerOk`
-// is false, and records each box's text.
+// is false, and records each box's text and title.
 class MessageBoxCloser : public QObject
 {
 public:
@@ -20,6 +20,7 @@ public:
 
     bool answerOk;
     QStringList texts;
+    QStringList titles;
 
 private:
     void poll()
@@ -30,6 +31,7 @@ private:
                 continue;
             box->setProperty("answered", true);
             texts << box->findChild<QLabel*>("label_text")->text();
+            titles << box->windowTitle();
             box->findChild<QPushButton*>(answerOk ? "pushButton_ok" : "pushButton_cancel")->click();
         }
     }

@@ -35,6 +35,7 @@ struct Panel
     QStringList codes;
 };
 
+// Panel ids as the analyzer numbers them, from 1 (the word table's panel names follow them).
 const Panel& panelFor(int n)
 {
     static const Panel panels[] = {

@@ -19,6 +19,7 @@ ANALYTES = {
     "GLU": (4.11, 7.94, 0.56, 38.9, 2, "mmol/L"), "Ca": (1.98, 3.0, 1.0, 4.0, 2, "mmol/L"),
     "P": (0.81, 2.19, 0.32, 5.17, 2, "mmol/L"),
 }
+# Panel ids as the analyzer numbers them, from 1: comprehensive, liver, kidney.
 PANELS = [
     (1, ["TP", "ALB", "GLOB", "ALT", "AST", "ALP", "GGT", "TBIL", "BUN", "CRE", "GLU", "Ca", "P"]),
     (2, ["TP", "ALB", "GLOB", "ALT", "AST", "ALP", "GGT", "TBIL"]),
