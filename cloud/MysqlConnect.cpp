@@ -56,6 +56,14 @@ bool MysqlConnect::open()
                  << "error:" << db.lastError().text();
         return false;
     }
+    // The driver settles for 3-byte "utf8" with some client libraries: characters beyond U+FFFF
+    // would arrive as "?" and writes holding one would fail.
+    QSqlQuery names(db);
+    if (!names.exec(QStringLiteral("SET NAMES utf8mb4"))) {
+        qWarning() << "MysqlConnect::open no 4-byte UTF-8:" << names.lastError().text();
+        db.close();
+        return false;
+    }
     return true;
 }
 

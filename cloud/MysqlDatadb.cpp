@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <limits>
+
 namespace {
 
 // Columns of report_card as the cloud lays them out.
@@ -44,6 +46,9 @@ MysqlDatadb::MysqlDatadb(QObject* parent) : QObject(parent) {}
 bool MysqlDatadb::updateDeviceInfo(QString hospital, QString phone, QString address,
                                    QString devicename)
 {
+    // Details never entered on this PC leave the cloud's record as it is.
+    if (hospital.isEmpty() && phone.isEmpty() && address.isEmpty())
+        return true;
     MysqlConnect* conn = MysqlConnect::getInstance();
     if (!conn->open())
         return false;
@@ -80,39 +85,79 @@ bool MysqlDatadb::findDevice(const QString& devicename, QVector<DeviceEntry>* ou
     return true;
 }
 
+namespace {
+
+// Every column of report_card, then the check time as stored text.
+const QString kSelectReports = QStringLiteral(
+    "select *, DATE_FORMAT(chkdatetime, '%Y-%m-%d %H:%i:%s') from report_card "
+    "where machineid = ? AND BINARY machineid = ? AND resultserr = 0 ");
+
+}
+
 bool MysqlDatadb::findReport(const QString& machineid, int offset, QVector<PanelChkRecord>* out)
 {
     // The index on machineid finds the rows; BINARY keeps the match exact.
-    return fetchReports("MysqlDatadb::findReport",
-                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
-                                       "AND resultserr = 0 ORDER BY id LIMIT ?, ?"),
+    return fetchReports("MysqlDatadb::findReport", kSelectReports + QStringLiteral("ORDER BY id LIMIT ?, ?"),
                         {machineid, machineid, qMax(0, offset), kOffsetFetchLimit}, out);
 }
 
 bool MysqlDatadb::findReportEx(const QString& machineid, int& maxId, QVector<PanelChkRecord>* out)
 {
-    return fetchReports("MysqlDatadb::findReportEx",
-                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
-                                       "AND id > ? AND resultserr = 0 ORDER BY id"),
+    return fetchReports("MysqlDatadb::findReportEx", kSelectReports + QStringLiteral("AND id > ? ORDER BY id"),
                         {machineid, machineid, maxId}, out);
 }
 
+bool MysqlDatadb::streamReports(const QString& machineid, int afterId, int offset, const ReportBatch& take)
+{
+    // By offset at most kOffsetFetchLimit rows, as findReport; above a checkpoint every row.
+    const bool byOffset = afterId < 0;
+    qint64 left = byOffset ? kOffsetFetchLimit : std::numeric_limits<qint64>::max();
+    int last = afterId;
+    QVector<PanelChkRecord> rows;
+    for (bool first = true; left > 0; first = false) {
+        const int page = int(qMin<qint64>(kStreamPageRows, left));
+        rows.clear();
+        const bool read =
+            byOffset && first
+                ? fetchReports("MysqlDatadb::streamReports", kSelectReports + QStringLiteral("ORDER BY id LIMIT ?, ?"),
+                               {machineid, machineid, qMax(0, offset), page}, &rows, false)
+                : fetchReports("MysqlDatadb::streamReports",
+                               kSelectReports + QStringLiteral("AND id > ? ORDER BY id LIMIT ?"),
+                               {machineid, machineid, last, page}, &rows, false);
+        if (!read)
+            return false;
+        if (rows.isEmpty())
+            return true;
+        last = rows.last().id;
+        left -= rows.size();
+        const bool full = rows.size() == page;
+        if (!take(rows))
+            return false;
+        if (!full)
+            return true;
+    }
+    return true;
+}
+
 bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVariantList& values,
-                               QVector<PanelChkRecord>* out)
+                               QVector<PanelChkRecord>* out, bool withDateTime)
 {
     MysqlConnect* conn = MysqlConnect::getInstance();
     if (!conn->open())
         return false;
     m_sqlDatabase = conn->database();
     QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
     if (!conn->exec(query, sql, values)) {
         qWarning() << caller << "error:" << query.lastError().text();
         return false;
     }
-    const int summaryColumn = query.record().indexOf(QStringLiteral("summary"));
+    const QSqlRecord record = query.record();
+    const int summaryColumn = record.indexOf(QStringLiteral("summary"));
+    const int timeTextColumn = record.count() - 1;
     QVector<PanelChkRecord> rows;
     while (query.next())
-        rows.append(recordFromRow(query, summaryColumn));
+        rows.append(recordFromRow(query, summaryColumn, timeTextColumn, withDateTime));
     // A link lost while the rows streamed in leaves them incomplete.
     if (query.lastError().isValid()) {
         qWarning() << caller << "error:" << query.lastError().text();
@@ -123,11 +168,17 @@ bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVa
     return true;
 }
 
-PanelChkRecord MysqlDatadb::recordFromRow(const QSqlQuery& query, int summaryColumn)
+PanelChkRecord MysqlDatadb::recordFromRow(const QSqlQuery& query, int summaryColumn, int timeTextColumn,
+                                          bool withDateTime)
 {
     PanelChkRecord r;
     r.id = query.value(ColId).toInt();
-    r.chkdatetime = query.value(ColChkdatetime).toDateTime();
+    if (withDateTime)
+        r.chkdatetime = query.value(ColChkdatetime).toDateTime();
+    // A zero date is no time at all.
+    r.checkTime = query.value(timeTextColumn).toString();
+    if (r.checkTime.startsWith(QLatin1String("0000")))
+        r.checkTime = QString();
     r.Errcode = errcodeText(query.value(ColErrcode).toLongLong());
     r.machineid = query.value(ColMachineid).toString();
     r.panelid = query.value(ColPanelid).toInt();
