@@ -42,6 +42,12 @@ bool MysqlConnect::open()
         return true;
 
     db.close();
+    m_target = target;
+    return openOn(db, cfg);
+}
+
+bool MysqlConnect::openOn(QSqlDatabase& db, const CloudConfig& cfg)
+{
     db.setHostName(cfg.mysqlHost);
     db.setPort(cfg.mysqlPort);
     db.setDatabaseName(cfg.mysqlDatabase);
@@ -50,7 +56,6 @@ bool MysqlConnect::open()
     // An unreachable server must not hold the window for long.
     db.setConnectOptions(QStringLiteral(
         "MYSQL_OPT_CONNECT_TIMEOUT=2;MYSQL_OPT_READ_TIMEOUT=15;MYSQL_OPT_WRITE_TIMEOUT=15"));
-    m_target = target;
     if (!db.open()) {
         qDebug() << "MysqlConnect::open" << cfg.mysqlHost << cfg.mysqlPort
                  << "error:" << db.lastError().text();

@@ -22,8 +22,9 @@ public:
     bool findDevice(const QString& devicename, QVector<DeviceEntry>* out) override;
     bool findReport(const QString& machineid, int offset, QVector<PanelChkRecord>* out) override;
     bool findReportEx(const QString& machineid, int& maxId, QVector<PanelChkRecord>* out) override;
-    // Fetches page by page (kStreamPageRows rows, by id), so memory stays bounded; each row's
-    // check time comes as stored text (checkTime) and chkdatetime stays null.
+    // Fetches page by page (kStreamPageRows rows, by id) on a connection and thread of its own,
+    // the next page travelling while `take` stores the last one; memory stays bounded. Each
+    // row's check time comes as stored text (checkTime) and chkdatetime stays null.
     bool streamReports(const QString& machineid, int afterId, int offset, const ReportBatch& take) override;
 
     // Most rows one fetch by offset returns.
@@ -33,7 +34,10 @@ public:
 
 private:
     bool fetchReports(const char* caller, const QString& sql, const QVariantList& values,
-                      QVector<PanelChkRecord>* out, bool withDateTime = true);
+                      QVector<PanelChkRecord>* out);
+    // The fetching side of streamReports, on `db`: hands each page to `push` (false: stop).
+    static bool fetchPages(QSqlDatabase& db, const QString& machineid, int afterId, int offset,
+                           const std::function<bool(QVector<PanelChkRecord>&&)>& push);
     static PanelChkRecord recordFromRow(const QSqlQuery& query, int summaryColumn, int timeTextColumn,
                                         bool withDateTime);
 
