@@ -171,7 +171,7 @@ NetworkImport::Status NetworkImport::importDevice(const QString& device, int* st
     return storeRows(device, checkpoint, offset, stored);
 }
 
-bool NetworkImport::beginStore()
+bool NetworkImport::beginStore(const QString& device)
 {
     QSqlDatabase db = QSqlDatabase::database();
     if (!db.isOpen()) {
@@ -180,7 +180,7 @@ bool NetworkImport::beginStore()
     }
     // "config_rw.db" keeps a copy of each checkpoint for its readers: attached here, it commits
     // with the rows.
-    configAccess::getInstance()->getConfig(QStringLiteral("_NETMAXID")); // seeds the file when missing
+    configAccess::getInstance()->getConfig(checkpointKey(device)); // seeds the file when missing
     const QString configFile = QFileInfo(QStringLiteral("config_rw.db")).absoluteFilePath();
     QSqlQuery attach(db);
     attach.exec(QStringLiteral("DETACH DATABASE ") + kCheckpointSchema);
@@ -226,7 +226,7 @@ NetworkImport::Status NetworkImport::storeRows(const QString& device, int checkp
     int count = 0;
     const auto take = [&](QVector<PanelChkRecord>& rows) {
         if (!begun) {
-            begun = beginStore();
+            begun = beginStore(device);
             if (!begun || !store.prepare()) {
                 storeFailed = true;
                 return false;

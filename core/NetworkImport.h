@@ -69,7 +69,7 @@ private:
     Status storeRows(const QString& device, int checkpoint, int offset, int* stored);
     // Attaches "config_rw.db" and opens the transaction; endStore commits (or rolls back) and
     // detaches. endStore is false when nothing was kept.
-    bool beginStore();
+    bool beginStore(const QString& device);
     bool endStore(bool commit);
 
     CloudReportSource& m_cloud;
