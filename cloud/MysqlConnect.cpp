@@ -42,6 +42,12 @@ bool MysqlConnect::open()
         return true;
 
     db.close();
+    m_target = target;
+    return openOn(db, cfg);
+}
+
+bool MysqlConnect::openOn(QSqlDatabase& db, const CloudConfig& cfg)
+{
     db.setHostName(cfg.mysqlHost);
     db.setPort(cfg.mysqlPort);
     db.setDatabaseName(cfg.mysqlDatabase);
@@ -50,10 +56,17 @@ bool MysqlConnect::open()
     // An unreachable server must not hold the window for long.
     db.setConnectOptions(QStringLiteral(
         "MYSQL_OPT_CONNECT_TIMEOUT=2;MYSQL_OPT_READ_TIMEOUT=15;MYSQL_OPT_WRITE_TIMEOUT=15"));
-    m_target = target;
     if (!db.open()) {
         qDebug() << "MysqlConnect::open" << cfg.mysqlHost << cfg.mysqlPort
                  << "error:" << db.lastError().text();
+        return false;
+    }
+    // The driver settles for 3-byte "utf8" with some client libraries: characters beyond U+FFFF
+    // would arrive as "?" and writes holding one would fail.
+    QSqlQuery names(db);
+    if (!names.exec(QStringLiteral("SET NAMES utf8mb4"))) {
+        qWarning() << "MysqlConnect::open no 4-byte UTF-8:" << names.lastError().text();
+        db.close();
         return false;
     }
     return true;

@@ -4,6 +4,8 @@
 #include <QVariantList>
 #include <QString>
 
+class CloudConfig;
+
 // The process-wide connection to the cloud report database (MySQL). It points at the server of
 // the stored cloud region ("./saveFile/cloud.ini") each time it is opened, so a region change
 // takes effect at the next use.
@@ -19,6 +21,10 @@ public:
     // The named connection (open or not).
     QSqlDatabase database() const;
     void close();
+
+    // Opens `db`, a QMYSQL connection of the calling thread, on the server of `cfg` with the
+    // settings of every cloud link (short time-outs, 4-byte UTF-8). False, logged, on failure.
+    static bool openOn(QSqlDatabase& db, const CloudConfig& cfg);
 
     // Prepares and runs one statement with its bound values on the open connection. A link the
     // server dropped (idle timeout, restart) is opened again and the statement run once more.

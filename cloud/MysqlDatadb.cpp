@@ -1,12 +1,21 @@
 #include "MysqlDatadb.h"
+#include "CloudConfig.h"
 #include "MysqlConnect.h"
 
 #include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <deque>
+#include <limits>
+#include <memory>
 
 namespace {
 
@@ -44,6 +53,9 @@ MysqlDatadb::MysqlDatadb(QObject* parent) : QObject(parent) {}
 bool MysqlDatadb::updateDeviceInfo(QString hospital, QString phone, QString address,
                                    QString devicename)
 {
+    // Details never entered on this PC leave the cloud's record as it is.
+    if (hospital.isEmpty() && phone.isEmpty() && address.isEmpty())
+        return true;
     MysqlConnect* conn = MysqlConnect::getInstance();
     if (!conn->open())
         return false;
@@ -80,21 +92,171 @@ bool MysqlDatadb::findDevice(const QString& devicename, QVector<DeviceEntry>* ou
     return true;
 }
 
+namespace {
+
+// Every column of report_card, then the check time as stored text.
+const QString kSelectReports = QStringLiteral(
+    "select *, DATE_FORMAT(chkdatetime, '%Y-%m-%d %H:%i:%s') from report_card "
+    "where machineid = ? AND BINARY machineid = ? AND resultserr = 0 ");
+
+}
+
 bool MysqlDatadb::findReport(const QString& machineid, int offset, QVector<PanelChkRecord>* out)
 {
     // The index on machineid finds the rows; BINARY keeps the match exact.
-    return fetchReports("MysqlDatadb::findReport",
-                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
-                                       "AND resultserr = 0 ORDER BY id LIMIT ?, ?"),
+    return fetchReports("MysqlDatadb::findReport", kSelectReports + QStringLiteral("ORDER BY id LIMIT ?, ?"),
                         {machineid, machineid, qMax(0, offset), kOffsetFetchLimit}, out);
 }
 
 bool MysqlDatadb::findReportEx(const QString& machineid, int& maxId, QVector<PanelChkRecord>* out)
 {
-    return fetchReports("MysqlDatadb::findReportEx",
-                        QStringLiteral("select * from report_card where machineid = ? AND BINARY machineid = ? "
-                                       "AND id > ? AND resultserr = 0 ORDER BY id"),
+    return fetchReports("MysqlDatadb::findReportEx", kSelectReports + QStringLiteral("AND id > ? ORDER BY id"),
                         {machineid, machineid, maxId}, out);
+}
+
+namespace {
+
+// Pages passed from the fetching thread to the storing one; at most `capacity` wait.
+class PageQueue
+{
+public:
+    explicit PageQueue(int capacity) : m_capacity(capacity) {}
+
+    // False when the taker gave up.
+    bool push(QVector<PanelChkRecord>&& page)
+    {
+        QMutexLocker lock(&m_mutex);
+        while (m_pages.size() >= m_capacity && !m_cancelled)
+            m_changed.wait(&m_mutex);
+        if (m_cancelled)
+            return false;
+        m_pages.push_back(std::move(page));
+        m_changed.wakeAll();
+        return true;
+    }
+    void finish(bool ok)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_finished = true;
+        m_ok = ok;
+        m_changed.wakeAll();
+    }
+    // The next page; false when there is none left.
+    bool pop(QVector<PanelChkRecord>* page)
+    {
+        QMutexLocker lock(&m_mutex);
+        while (m_pages.empty() && !m_finished)
+            m_changed.wait(&m_mutex);
+        if (m_pages.empty())
+            return false;
+        *page = std::move(m_pages.front());
+        m_pages.pop_front();
+        m_changed.wakeAll();
+        return true;
+    }
+    void cancel()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_cancelled = true;
+        m_changed.wakeAll();
+    }
+    bool succeeded() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_ok;
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QWaitCondition m_changed;
+    std::deque<QVector<PanelChkRecord>> m_pages;
+    const size_t m_capacity;
+    bool m_finished = false;
+    bool m_ok = false;
+    bool m_cancelled = false;
+};
+
+}
+
+bool MysqlDatadb::streamReports(const QString& machineid, int afterId, int offset, const ReportBatch& take)
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QMYSQL")))
+        return false;
+    const CloudConfig cfg = CloudConfig::current();
+    PageQueue queue(2);
+    std::unique_ptr<QThread> fetcher(QThread::create([&]() {
+        const QString name = QStringLiteral("cloud_mysql_stream_%1").arg(quintptr(QThread::currentThreadId()));
+        bool ok = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), name);
+            if (MysqlConnect::openOn(db, cfg))
+                ok = fetchPages(db, machineid, afterId, offset,
+                                [&queue](QVector<PanelChkRecord>&& page) { return queue.push(std::move(page)); });
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        queue.finish(ok);
+    }));
+    fetcher->start();
+    bool taken = true;
+    QVector<PanelChkRecord> rows;
+    while (queue.pop(&rows)) {
+        if (!take(rows)) {
+            taken = false;
+            queue.cancel();
+            break;
+        }
+    }
+    fetcher->wait();
+    return taken && queue.succeeded();
+}
+
+bool MysqlDatadb::fetchPages(QSqlDatabase& db, const QString& machineid, int afterId, int offset,
+                             const std::function<bool(QVector<PanelChkRecord>&&)>& push)
+{
+    // By offset at most kOffsetFetchLimit rows, as findReport; above a checkpoint every row.
+    const bool byOffset = afterId < 0;
+    qint64 left = byOffset ? kOffsetFetchLimit : std::numeric_limits<qint64>::max();
+    int last = afterId;
+    for (bool first = true; left > 0; first = false) {
+        const int page = int(qMin<qint64>(kStreamPageRows, left));
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (byOffset && first) {
+            query.prepare(kSelectReports + QStringLiteral("ORDER BY id LIMIT ?, ?"));
+            for (const QVariant& v : QVariantList{machineid, machineid, qMax(0, offset), page})
+                query.addBindValue(v);
+        } else {
+            query.prepare(kSelectReports + QStringLiteral("AND id > ? ORDER BY id LIMIT ?"));
+            for (const QVariant& v : QVariantList{machineid, machineid, last, page})
+                query.addBindValue(v);
+        }
+        if (!query.exec()) {
+            qWarning() << "MysqlDatadb::streamReports error:" << query.lastError().text();
+            return false;
+        }
+        const QSqlRecord record = query.record();
+        const int summaryColumn = record.indexOf(QStringLiteral("summary"));
+        const int timeTextColumn = record.count() - 1;
+        QVector<PanelChkRecord> rows;
+        rows.reserve(page);
+        while (query.next())
+            rows.append(recordFromRow(query, summaryColumn, timeTextColumn, false));
+        if (query.lastError().isValid()) {
+            qWarning() << "MysqlDatadb::streamReports error:" << query.lastError().text();
+            return false;
+        }
+        if (rows.isEmpty())
+            return true;
+        last = rows.last().id;
+        left -= rows.size();
+        const bool full = rows.size() == page;
+        if (!push(std::move(rows)))
+            return false;
+        if (!full)
+            return true;
+    }
+    return true;
 }
 
 bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVariantList& values,
@@ -105,14 +267,17 @@ bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVa
         return false;
     m_sqlDatabase = conn->database();
     QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
     if (!conn->exec(query, sql, values)) {
         qWarning() << caller << "error:" << query.lastError().text();
         return false;
     }
-    const int summaryColumn = query.record().indexOf(QStringLiteral("summary"));
+    const QSqlRecord record = query.record();
+    const int summaryColumn = record.indexOf(QStringLiteral("summary"));
+    const int timeTextColumn = record.count() - 1;
     QVector<PanelChkRecord> rows;
     while (query.next())
-        rows.append(recordFromRow(query, summaryColumn));
+        rows.append(recordFromRow(query, summaryColumn, timeTextColumn, true));
     // A link lost while the rows streamed in leaves them incomplete.
     if (query.lastError().isValid()) {
         qWarning() << caller << "error:" << query.lastError().text();
@@ -123,11 +288,17 @@ bool MysqlDatadb::fetchReports(const char* caller, const QString& sql, const QVa
     return true;
 }
 
-PanelChkRecord MysqlDatadb::recordFromRow(const QSqlQuery& query, int summaryColumn)
+PanelChkRecord MysqlDatadb::recordFromRow(const QSqlQuery& query, int summaryColumn, int timeTextColumn,
+                                          bool withDateTime)
 {
     PanelChkRecord r;
     r.id = query.value(ColId).toInt();
-    r.chkdatetime = query.value(ColChkdatetime).toDateTime();
+    if (withDateTime)
+        r.chkdatetime = query.value(ColChkdatetime).toDateTime();
+    // A zero date is no time at all.
+    r.checkTime = query.value(timeTextColumn).toString();
+    if (r.checkTime.startsWith(QLatin1String("0000")))
+        r.checkTime = QString();
     r.Errcode = errcodeText(query.value(ColErrcode).toLongLong());
     r.machineid = query.value(ColMachineid).toString();
     r.panelid = query.value(ColPanelid).toInt();

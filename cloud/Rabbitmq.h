@@ -5,7 +5,8 @@
 class RabbitmqWorker;
 
 // The process-wide listener of new-report notices. It consumes on a worker thread and emits
-// reciveRabbit() on the GUI thread once for every message taken from its queues.
+// reciveRabbit() on the GUI thread once for every message taken from its queues, and once
+// each time it subscribes again after the link was lost (for the notices sent meanwhile).
 class Rabbitmq : public QObject
 {
     Q_OBJECT

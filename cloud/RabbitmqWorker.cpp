@@ -11,6 +11,9 @@
 namespace {
 
 const amqp_channel_t kChannel = 1;
+// Heartbeat interval asked of the broker, and the longest wait of one connection step.
+const int kHeartbeatSec = 4;
+const int kStepTimeoutSec = 4;
 
 QString replyText(const amqp_rpc_reply_t& reply)
 {
@@ -121,6 +124,7 @@ void RabbitmqWorker::pause(int ms)
 void RabbitmqWorker::run()
 {
     int backoff = 500;
+    bool subscribedBefore = false;
     for (;;) {
         CloudConfig config;
         QStringList queues;
@@ -140,6 +144,10 @@ void RabbitmqWorker::run()
         if (connectAndConsume(s, config, queues)) {
             backoff = 500;
             setConsuming(true);
+            // Notices sent while the link was down are lost: one stands in for them.
+            if (subscribedBefore)
+                emit messageReceived();
+            subscribedBefore = true;
             consumeLoop(s, queues.size());
         }
         setConsuming(false);
@@ -165,7 +173,12 @@ bool RabbitmqWorker::connectAndConsume(Session& s, const CloudConfig& config, co
         qWarning() << "Rabbitmq: no socket";
         return false;
     }
-    struct timeval timeout{3, 0};
+    // A broker that has gone silent (its host restarted, the link cut) answers nothing and
+    // closes nothing: every wait is bounded, and the heartbeat finds a dead link within
+    // 2 x kHeartbeatSec instead of the minute a long heartbeat takes.
+    struct timeval timeout{kStepTimeoutSec, 0};
+    amqp_set_handshake_timeout(s.conn, &timeout);
+    amqp_set_rpc_timeout(s.conn, &timeout);
     const QByteArray host = config.amqpHost.toUtf8();
     const int status = amqp_socket_open_noblock(socket, host.constData(), config.amqpPort, &timeout);
     if (status != AMQP_STATUS_OK) {
@@ -175,7 +188,7 @@ bool RabbitmqWorker::connectAndConsume(Session& s, const CloudConfig& config, co
     const QByteArray vhost = config.amqpVhost.toUtf8();
     const QByteArray user = config.amqpUser.toUtf8();
     const QByteArray password = config.amqpPassword.toUtf8();
-    amqp_rpc_reply_t reply = amqp_login(s.conn, vhost.constData(), 0, 131072, 30, AMQP_SASL_METHOD_PLAIN,
+    amqp_rpc_reply_t reply = amqp_login(s.conn, vhost.constData(), 0, 131072, kHeartbeatSec, AMQP_SASL_METHOD_PLAIN,
                                         user.constData(), password.constData());
     if (reply.reply_type != AMQP_RESPONSE_NORMAL) {
         qWarning() << "Rabbitmq: login failed:" << replyText(reply);

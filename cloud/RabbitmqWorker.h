@@ -9,7 +9,7 @@
 // The consuming side of the notice listener, on a thread of its own: keeps one AMQP connection
 // to the broker, declares and consumes every queue it was given, and emits messageReceived()
 // for every message. When the broker goes away it connects again with growing pauses and
-// declares its queues again.
+// declares its queues again, then emits messageReceived() once for the notices missed.
 class RabbitmqWorker : public QThread
 {
     Q_OBJECT

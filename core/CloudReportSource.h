@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
 
 // What the network import reads from the cloud: the device register and the report rows.
 // The cloud link implements it over the remote report database.
@@ -23,4 +24,16 @@ public:
     virtual bool findReport(const QString& machineid, int offset, QVector<PanelChkRecord>* out) = 0;
     // Appends every report row of the device whose cloud id is above `maxId`, in id order.
     virtual bool findReportEx(const QString& machineid, int& maxId, QVector<PanelChkRecord>* out) = 0;
+
+    // Takes one batch of fetched rows; false stops the fetch.
+    using ReportBatch = std::function<bool(QVector<PanelChkRecord>&)>;
+    // The rows findReportEx (afterId >= 0) or findReport (afterId < 0, from `offset` on) gives,
+    // handed to `take` in id order, a batch at a time as they arrive. False when the rows could
+    // not all be read or `take` stopped the fetch.
+    virtual bool streamReports(const QString& machineid, int afterId, int offset, const ReportBatch& take)
+    {
+        QVector<PanelChkRecord> rows;
+        const bool read = afterId >= 0 ? findReportEx(machineid, afterId, &rows) : findReport(machineid, offset, &rows);
+        return read && (rows.isEmpty() || take(rows));
+    }
 };

@@ -1,6 +1,7 @@
 #include "NetworkImport.h"
 
 #include "Indexdb.h"
+#include "NetImportStore.h"
 #include "SqlUtil.h"
 #include "Userdb.h"
 #include "configAccess.h"
@@ -22,6 +23,20 @@ struct BusyGuard
     explicit BusyGuard(bool& f) : flag(f) { flag = true; }
     ~BusyGuard() { flag = false; }
 };
+
+// A statement still reading elsewhere keeps an attached database from being detached: the
+// attachment left from the last import serves again when it is the same file.
+bool attachedTo(const QSqlDatabase& db, const QString& file)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA database_list")))
+        return false;
+    while (q.next()) {
+        if (q.value(1).toString() == kCheckpointSchema && q.value(2).toString() == file)
+            return true;
+    }
+    return false;
+}
 
 }
 
@@ -137,75 +152,110 @@ NetworkImport::Outcome NetworkImport::importNotified()
     return out;
 }
 
+// The checkpoint in the main database describes the rows it holds, also after a restore. It is
+// used while "<device>_NETMAXID" is set: clearing that key (the network cache) or a database
+// from before checkpoints were kept in it makes the import skip as many rows as the device has
+// here instead.
 NetworkImport::Status NetworkImport::importDevice(const QString& device, int* stored)
 {
     *stored = 0;
-    QVector<PanelChkRecord> rows;
-    int checkpoint = readCheckpoint(device);
-    if (checkpoint >= 0) {
-        if (!m_cloud.findReportEx(device, checkpoint, &rows))
-            return Status::Offline;
-    } else {
-        // No checkpoint yet: skip as many rows as this device already has here.
-        const int offset = m_indexdb.countByMachine(device);
+    int checkpoint = -1;
+    if (readCheckpoint(device) >= 0 && !NetImportStore::readCheckpoint(device, &checkpoint))
+        return Status::StoreFailed;
+    int offset = 0;
+    if (checkpoint < 0) {
+        offset = m_indexdb.countByMachine(device);
         if (offset < 0)
             return Status::StoreFailed;
-        if (!m_cloud.findReport(device, offset, &rows))
-            return Status::Offline;
     }
-    if (rows.isEmpty())
-        return Status::Done;
-    if (!storeRows(device, rows, checkpoint))
-        return Status::StoreFailed;
-    *stored = rows.size();
-    return Status::Done;
+    return storeRows(device, checkpoint, offset, stored);
 }
 
-bool NetworkImport::storeRows(const QString& device, QVector<PanelChkRecord>& rows, int checkpoint)
+bool NetworkImport::beginStore(const QString& device)
 {
     QSqlDatabase db = QSqlDatabase::database();
     if (!db.isOpen()) {
         qWarning() << "NetworkImport: the main database is not open";
         return false;
     }
-    // The checkpoint lives in "config_rw.db": attached here, it commits with the rows.
+    // "config_rw.db" keeps a copy of each checkpoint for its readers: attached here, it commits
+    // with the rows.
     configAccess::getInstance()->getConfig(checkpointKey(device)); // seeds the file when missing
     const QString configFile = QFileInfo(QStringLiteral("config_rw.db")).absoluteFilePath();
     QSqlQuery attach(db);
     attach.exec(QStringLiteral("DETACH DATABASE ") + kCheckpointSchema);
     attach.prepare(QStringLiteral("ATTACH DATABASE ? AS ") + kCheckpointSchema);
     attach.addBindValue(configFile);
-    if (!attach.exec()) {
+    if (!attach.exec() && !attachedTo(db, configFile)) {
         logSqlError("NetworkImport::storeRows", attach);
         return false;
     }
-    const auto detach = [&db]() {
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("DETACH DATABASE ") + kCheckpointSchema))
-            logSqlError("NetworkImport::storeRows", q);
-    };
-
     if (!db.transaction()) {
         qWarning() << "NetworkImport: no transaction:" << db.lastError().text();
-        detach();
+        QSqlQuery detach(db);
+        detach.exec(QStringLiteral("DETACH DATABASE ") + kCheckpointSchema);
         return false;
     }
-    bool ok = true;
-    int highest = checkpoint;
-    for (PanelChkRecord& row : rows) {
-        row.status = row.testresults.isEmpty() ? 0 : 1;
-        if (row.testType == 1) {
-            PanelQcResult qc = qcResultFrom(row);
-            ok = m_indexdb.insertQcResult(qc);
-        } else {
-            ok = m_indexdb.insertData(row);
-        }
-        if (!ok)
-            break;
-        highest = qMax(highest, row.id);
+    return true;
+}
+
+bool NetworkImport::endStore(bool commit)
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    bool ok = commit;
+    if (commit && !db.commit()) {
+        qWarning() << "NetworkImport: commit failed:" << db.lastError().text();
+        ok = false;
     }
+    if (!ok && db.isOpen() && !db.rollback())
+        qWarning() << "NetworkImport: rollback failed:" << db.lastError().text();
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("DETACH DATABASE ") + kCheckpointSchema))
+        logSqlError("NetworkImport::storeRows", q);
+    return ok;
+}
+
+// Stores the rows as they arrive, then the new checkpoint, all in one transaction: nothing is
+// kept when any of it fails.
+NetworkImport::Status NetworkImport::storeRows(const QString& device, int checkpoint, int offset, int* stored)
+{
+    NetImportStore store;
+    bool begun = false;  // the transaction opens with the first rows
+    bool storeFailed = false;
+    int highest = checkpoint;
+    int count = 0;
+    const auto take = [&](QVector<PanelChkRecord>& rows) {
+        if (!begun) {
+            begun = beginStore(device);
+            if (!begun || !store.prepare()) {
+                storeFailed = true;
+                return false;
+            }
+        }
+        for (PanelChkRecord& row : rows) {
+            row.status = row.testresults.isEmpty() ? 0 : 1;
+            const QVariant time = row.checkTime.isNull() ? sqlDateTime(row.chkdatetime) : QVariant(row.checkTime);
+            const bool ok = row.testType == 1 ? store.insertQc(qcResultFrom(row), time) : store.insertSample(row, time);
+            if (!ok) {
+                storeFailed = true;
+                return false;
+            }
+            highest = qMax(highest, row.id);
+        }
+        count += rows.size();
+        return true;
+    };
+    const bool fetched = m_cloud.streamReports(device, checkpoint, offset, take);
+    if (storeFailed || !fetched) {
+        if (begun)
+            endStore(false);
+        return storeFailed ? Status::StoreFailed : Status::Offline;
+    }
+    if (!begun)
+        return Status::Done;
+    bool ok = NetImportStore::writeCheckpoint(device, highest);
     if (ok) {
-        QSqlQuery q(db);
+        QSqlQuery q(QSqlDatabase::database());
         q.prepare(QStringLiteral("INSERT INTO %1.config (keyName, valueStr, notes) values (?, ?, '') "
                                  "ON CONFLICT(keyName) DO UPDATE SET valueStr = excluded.valueStr")
                       .arg(kCheckpointSchema));
@@ -215,14 +265,9 @@ bool NetworkImport::storeRows(const QString& device, QVector<PanelChkRecord>& ro
         if (!ok)
             logSqlError("NetworkImport::storeRows", q);
     }
-    if (ok && !db.commit()) {
-        qWarning() << "NetworkImport: commit failed:" << db.lastError().text();
-        ok = false;
-    }
-    if (!ok && !db.rollback())
-        qWarning() << "NetworkImport: rollback failed:" << db.lastError().text();
-    detach();
-    if (ok)
-        qDebug() << "NetworkImport:" << device << "stored" << rows.size() << "rows up to cloud id" << highest;
-    return ok;
+    if (!endStore(ok))
+        return Status::StoreFailed;
+    *stored = count;
+    qDebug() << "NetworkImport:" << device << "stored" << count << "rows up to cloud id" << highest;
+    return Status::Done;
 }

@@ -13,10 +13,11 @@ class Indexdb;
 class Userdb;
 
 // Imports the report rows of every stored device account from the cloud into the main
-// database (default connection). Each device has one checkpoint, the highest cloud id stored
-// ("<device>_NETMAXID" in the key/value settings of "config_rw.db"); the rows of one fetch and
-// the new checkpoint are committed together, so a row is never stored twice nor lost, whatever
-// fails or stops the program in between.
+// database (default connection). Each device has one checkpoint, the highest cloud id stored,
+// kept in the main database itself and copied to "<device>_NETMAXID" in the key/value settings
+// of "config_rw.db"; the rows of one fetch and the new checkpoint are committed together, so a
+// row is never stored twice nor lost, whatever fails or stops the program in between, and a
+// restored database carries the checkpoint of the rows it holds.
 class NetworkImport
 {
 public:
@@ -55,7 +56,7 @@ public:
     bool isBusy() const { return m_busy; }
 
     static QString checkpointKey(const QString& device);
-    // The stored checkpoint of the device; -1 when missing, negative or not a number.
+    // The device's checkpoint in "config_rw.db"; -1 when missing, negative or not a number.
     static int readCheckpoint(const QString& device);
     // The QC result stored for a fetched QC run.
     static PanelQcResult qcResultFrom(const PanelChkRecord& row);
@@ -63,9 +64,13 @@ public:
 private:
     bool loadAccounts(QVector<UserEntry>* users);
     bool readyToImport(Outcome* out, QVector<UserEntry>* users);
-    // Stores the rows and the new checkpoint in one transaction. False, with nothing kept,
-    // when any of it fails.
-    bool storeRows(const QString& device, QVector<PanelChkRecord>& rows, int checkpoint);
+    // Fetches the device's rows above the checkpoint (from the row offset when there is none)
+    // and stores them and the new checkpoint in one transaction: all of it or nothing.
+    Status storeRows(const QString& device, int checkpoint, int offset, int* stored);
+    // Attaches "config_rw.db" and opens the transaction; endStore commits (or rolls back) and
+    // detaches. endStore is false when nothing was kept.
+    bool beginStore(const QString& device);
+    bool endStore(bool commit);
 
     CloudReportSource& m_cloud;
     Indexdb& m_indexdb;

@@ -9,6 +9,7 @@ struct PanelChkRecord
 {
     int id = 0;
     QDateTime chkdatetime;
+    QString checkTime;        // the check time as stored text, when fetched so (not stored itself)
     QString machineid;
     int panelid = 0;
     int panelindex = 0;

@@ -372,6 +372,91 @@ private slots:
                  QStringList{"1"});
     }
 
+    // Characters beyond U+FFFF travel both ways unchanged.
+    void fourByteCharactersSurvive()
+    {
+        const QString device = "NI-U";
+        const QString name = QString::fromUtf8("🐶 小白 𠀀");
+        const QString clinic = QString::fromUtf8("🐾 安心 𩸽");
+        QVERIFY(LocalCloud::addDevice(device, "pu"));
+        QVERIFY(LocalCloud::addReports(device, 2, {"--no-notice", "--qc-every", "0"}));
+        const QString patient = "{\"Qc\":false,\"name\":\"" + name + "\",\"id\":\"S00001\"}";
+        LocalCloud::sql("update report_card set patientinfo = convert(X'" + patient.toUtf8().toHex() +
+                        "' using utf8mb4) where machineid = '" + device + "' and rowid = 1");
+        setAccounts({{device, "pu"}});
+        NetworkImport import(m_cloud, m_indexdb, m_userdb);
+        QCOMPARE(import.importAll({clinic, name, "0571"}, {}).stored, 2);
+        QSqlQuery q;
+        q.prepare("select patientinfo from PanelChkResult where machineid = ? order by id");
+        q.addBindValue(device);
+        QVERIFY(q.exec() && q.next());
+        QCOMPARE(q.value(0).toString(), patient);
+        QCOMPARE(LocalCloud::sql("select hex(hospital), hex(adress) from deviceinfomation where devicename = '" +
+                                 device + "'"),
+                 QStringList{QString(clinic.toUtf8().toHex().toUpper() + "\t" + name.toUtf8().toHex().toUpper())});
+    }
+
+    // The serial connect passes whatever the clinic details hold.
+    void emptyClinicDetailsLeaveTheCloudRecord()
+    {
+        QVERIFY(LocalCloud::addDevice("NI-V", "pv"));
+        QVERIFY(m_cloud.updateDeviceInfo("Vet", "0571", "Road 1", "NI-V"));
+        QVERIFY(m_cloud.updateDeviceInfo("", "", "", "NI-V"));
+        QCOMPARE(LocalCloud::sql("select hospital, phone, adress from deviceinfomation where devicename = 'NI-V'"),
+                 QStringList{"Vet\t0571\tRoad 1"});
+    }
+
+    // A restored main database brings the checkpoint of the rows it holds: older, newer or
+    // another PC's, and one from before checkpoints were kept in it.
+    void restoredDatabaseImportsEveryReportOnce()
+    {
+        const QString device = "NI-R";
+        QVERIFY(LocalCloud::addDevice(device, "pr"));
+        setAccounts({{device, "pr"}});
+        NetworkImport import(m_cloud, m_indexdb, m_userdb);
+        const auto restore = [](const QString& backup) {
+            dbHelper::getInstance()->close();
+            QFile::remove("database.db3");
+            const bool copied = QFile::copy(backup, "database.db3");
+            return dbHelper::getInstance()->openDatabase() && copied;
+        };
+        const auto backUp = [](const QString& to) {
+            dbHelper::getInstance()->close();
+            QFile::remove(to);
+            const bool copied = QFile::copy("database.db3", to);
+            return dbHelper::getInstance()->openDatabase() && copied;
+        };
+        QVERIFY(LocalCloud::addReports(device, 5, {"--no-notice"}));
+        QCOMPARE(import.importAll({}, {}).stored, 5);
+        const int olderCheckpoint = NetworkImport::readCheckpoint(device);
+        QVERIFY(backUp("older.db3"));
+        QVERIFY(LocalCloud::addReports(device, 4, {"--no-notice"}));
+        QCOMPARE(import.importAll({}, {}).stored, 4);
+        QVERIFY(backUp("newer.db3"));
+
+        // Older: the reports imported since come again, once.
+        QVERIFY(restore("older.db3"));
+        QVERIFY(LocalCloud::addReports(device, 3, {"--no-notice"}));
+        QCOMPARE(import.importAll({}, {}).stored, 7);
+        QCOMPARE(localRows(device), cloudRows(device));
+
+        // Newer than this PC's last import (another PC's, say): nothing twice.
+        QVERIFY(restore("newer.db3"));
+        QVERIFY(configAccess::getInstance()->setConfig(NetworkImport::checkpointKey(device),
+                                                       QString::number(olderCheckpoint)));
+        QVERIFY(LocalCloud::addReports(device, 2, {"--no-notice"}));
+        QCOMPARE(import.importAll({}, {}).stored, 5);
+        QCOMPARE(localRows(device), cloudRows(device));
+
+        // A backup without a checkpoint inside: its rows are counted.
+        QVERIFY(restore("older.db3"));
+        QSqlQuery q;
+        QVERIFY(q.exec("drop table NetImportCheckpoint"));
+        QCOMPARE(import.importAll({}, {}).stored, 9);
+        QCOMPARE(localRows(device), cloudRows(device));
+        QCOMPARE(NetworkImport::readCheckpoint(device), cloudMaxId(device));
+    }
+
     // "config.db" is replaced only by a complete configuration database.
     void configDownloadKeepsTheOldFileUnlessComplete()
     {

@@ -19,6 +19,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <signal.h>
+
 namespace {
 
 int localCount(const QString& device)
@@ -173,6 +175,41 @@ private slots:
         QVERIFY(LocalCloud::addReports("NR-B", 2));
         QTest::qWait(1500);
         QCOMPARE(localCount("NR-B"), 11);
+    }
+
+    // Reports announced while the broker was away come in once the listener is back: after a
+    // restart, and after the broker went silent without closing the link (a host gone).
+    void noticesMissedWhileTheBrokerWasDown_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("restart") << false;
+        QTest::newRow("silent") << true;
+    }
+    void noticesMissedWhileTheBrokerWasDown()
+    {
+        QFETCH(bool, silent);
+        {
+            QSettings mode("./saveFile/database.ini", QSettings::IniFormat);
+            mode.setValue("systemCfg/get", 3);
+        }
+        Index w;
+        QTRY_VERIFY_WITH_TIMEOUT(Rabbitmq::getInstance()->isConsuming(), 15000);
+        const int before = localCount("NR-A");
+        QFile pidFile(LocalCloud::dir() + "/rabbitmq.pid");
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const pid_t broker = pid_t(pidFile.readAll().trimmed().toLongLong());
+        struct Resume
+        {
+            pid_t pid;
+            ~Resume() { ::kill(pid, SIGCONT); }
+        } resume{silent ? broker : 0};
+        QVERIFY(silent ? ::kill(broker, SIGSTOP) == 0 : LocalCloud::run({"stop-part", "rabbitmq"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!Rabbitmq::getInstance()->isConsuming(), 15000);
+        QVERIFY(LocalCloud::addReports("NR-A", 3));
+        QCOMPARE(localCount("NR-A"), before);
+        QVERIFY(silent ? ::kill(broker, SIGCONT) == 0 : LocalCloud::run({"start-part", "rabbitmq"}));
+        QTRY_VERIFY_WITH_TIMEOUT(Rabbitmq::getInstance()->isConsuming(), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(localCount("NR-A"), before + 3, 15000);
     }
 };
 
