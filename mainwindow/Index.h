@@ -243,7 +243,8 @@ private:
     void closeLink(bool keepMachineId);
     void syncSerialState();
     void onSerialEnded(AnalyzerConversation::EndReason reason);
-    void onResultStored();
+    // A stored sample result goes to the result list, a stored QC run to the QC tab.
+    void onResultStored(int rowid, bool qc);
     // Result list helpers (IndexList.cpp).
     void changeList(const std::function<void()>& change);
     void setListHeaders();

@@ -123,9 +123,19 @@ private slots:
         QCOMPARE(listedIds(w), all); // every result once, results without a check time last
         QVERIFY(!w.form()->tableWidget->model()->canFetchMore(QModelIndex()));
 
-        // A reload reads the rows loaded so far again, no fewer.
+        // A refresh reads the first page again, the rows beyond it go (scrolling brings them
+        // back); a selected row stays selected when it is on that page.
+        QTableView* t = w.form()->tableWidget;
+        t->selectRow(3);
         w.refreshTable();
+        QCOMPARE(listedIds(w), all.mid(0, page));
+        QCOMPARE(selectedIds(w), QStringList{all.at(3)});
+        scrollToEnd(w);
         QCOMPARE(listedIds(w), all);
+        t->selectRow(400);
+        w.refreshTable();
+        QCOMPARE(listedIds(w), all.mid(0, page));
+        QVERIFY(selectedIds(w).isEmpty());
     }
 
     void arrivingResultsWhilePagesArePartlyLoaded()
