@@ -233,6 +233,11 @@ void Index::requestUpdateDescription()
     m_updateManager->get(request);
 }
 
+void Index::configReplaced()
+{
+    ui->wgt_qc_report->showLimitsAgain();
+}
+
 void Index::refreshQcTab()
 {
     ui->wgt_qc_report->refreshData();

@@ -86,6 +86,8 @@ public:
     void clearRecordList(QVector<PanelChkRecord>* list);
     QSet<QString> getCheckedIds();
     void listenReopenEvent();
+    // The configuration file was replaced: shown QC ranges are read from it again.
+    void configReplaced();
 
     // The form, for tests and the report helpers.
     Ui::Index* form() const { return ui; }

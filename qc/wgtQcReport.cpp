@@ -48,6 +48,16 @@ QString nameOf(const QString& stored)
     return word.isEmpty() ? stored : word;
 }
 
+// The stored QC range of an analyte in the unit mode, empty when it has none.
+QString qcRangeText(const QString& code, int mode)
+{
+    const QVector<double> limits = ReportAssembly::storedQcLimits(code);
+    if (limits.size() != 2)
+        return QString();
+    double low = limits.at(0), high = limits.at(1);
+    return convertUnitRange(code, low, high, mode);
+}
+
 } // namespace
 
 wgtQcReport::wgtQcReport(QWidget* parent)
@@ -278,15 +288,19 @@ void wgtQcReport::showDetail(const PanelQcResult& qc)
         table->setItem(row, DetResult, textItem(convertUnitValue(code, in.at(0).toDouble(), mode)));
         table->setItem(row, DetUnit, textItem(unitOfProject(code, in.at(5).toString(), mode)));
         table->setItem(row, DetTarget, textItem(convertUnitValue(code, in.at(3).toDouble(), mode)));
-        QString range;
-        const QVector<double> limits = ReportAssembly::storedQcLimits(code);
-        if (limits.size() == 2) {
-            double low = limits.at(0), high = limits.at(1);
-            range = convertUnitRange(code, low, high, mode);
-        }
-        table->setItem(row, DetRange, textItem(range));
+        table->setItem(row, DetRange, textItem(qcRangeText(code, mode)));
     }
     m_detailHeader->setChecked(table->rowCount() > 0);
+}
+
+void wgtQcReport::showLimitsAgain()
+{
+    const int mode = ReportAssembly::unitMode();
+    QTableWidget* table = ui->tableWidget_detail;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (const QTableWidgetItem* code = table->item(row, DetCode))
+            table->setItem(row, DetRange, textItem(qcRangeText(code->text(), mode)));
+    }
 }
 
 QSet<QString> wgtQcReport::checkedProjects() const

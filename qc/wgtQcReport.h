@@ -32,6 +32,9 @@ public:
     // Shows the QC results stored since the list was last read, each as one row at its place;
     // selection, ticks and the detail stay. While a search is shown, lists every result again.
     void showNewResults();
+    // Shows the QC ranges of the detail again from the configuration (after it was replaced);
+    // nothing else of the detail changes.
+    void showLimitsAgain();
     // Refills the department, inspector and reviewer lists.
     void initComboBox();
 

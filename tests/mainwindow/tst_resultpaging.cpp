@@ -1,5 +1,6 @@
 // The result list loaded in pages: scrolling loads the rest in the store's order, arriving
 // results land at their place while pages are partly loaded, selection and ticks stay.
+#include "AnalyzerConversation.h"
 #include "Historyrecord.h"
 #include "Index.h"
 #include "Indexdb.h"
@@ -10,6 +11,7 @@
 #include "TestSupport.h"
 #include "ui_Historyrecord.h"
 #include "ui_Index.h"
+#include "wgtQcReport.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -196,6 +198,38 @@ private slots:
         QVERIFY(!listedIds(w).contains(ticked));
         QCOMPARE(listedIds(w), liveIds());
         QCOMPARE(selectedIds(w), QStringList{chosen});
+    }
+
+    // A stored sample result goes to the result list only; a stored QC run is one new row of the
+    // QC tab, which is not read again.
+    void storedRecordsGoToTheirOwnList()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        addResult(QDateTime(QDate(2024, 5, 1), QTime(8, 0)), "A");
+        Index w;
+        auto* conversation = w.findChild<AnalyzerConversation*>();
+        QVERIFY(conversation);
+        QAbstractItemModel* qc = w.form()->wgt_qc_report->findChild<QTableView*>("tableWidget_qc")->model();
+        QSignalSpy qcReset(qc, &QAbstractItemModel::modelReset);
+        QSignalSpy qcInserted(qc, &QAbstractItemModel::rowsInserted);
+        QSignalSpy qcChanged(qc, &QAbstractItemModel::dataChanged);
+
+        const int sample = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "B");
+        emit conversation->resultStored(2, false);
+        QCOMPARE(listedIds(w).first(), QString::number(sample));
+        QCOMPARE(qcReset.count() + qcInserted.count() + qcChanged.count(), 0);
+
+        PanelQcResult run;
+        run.machineid = QStringLiteral("M1");
+        run.chkdatetime = QDateTime(QDate(2024, 5, 3), QTime(8, 0));
+        run.result = QStringLiteral("[]");
+        QVERIFY(Indexdb().insertQcResult(run));
+        emit conversation->resultStored(3, true);
+        QCOMPARE(qcInserted.count(), 1);
+        QCOMPARE(qcReset.count(), 0);
+        QCOMPARE(qc->rowCount(), 1);
+        QCOMPARE(listedIds(w).size(), 2);
     }
 
     // Results restored from the recycle list come back as their rows, the list otherwise kept.
