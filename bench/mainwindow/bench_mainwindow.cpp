@@ -4,7 +4,8 @@
 // with case fields, every 50th deleted) and one QC run per six samples, English chosen. Beside
 // it, its floor: the store of the record and the read-back of its row by id, bare SQL. Then the
 // refresh of the result list after scrolling through every result, beside the sqlite3 tool
-// reading the first page the same way.
+// reading the first page the same way; and the result-count poll beside the sqlite3 tool counting
+// the machine's rows through its index.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_mainwindow [stored counts...]
 #include "AnalyzerConversation.h"
 #include "BenchSupport.h"
@@ -59,7 +60,8 @@ int main(int argc, char* argv[])
     LanguageLoader::instance();
     const QVector<int> counts = benchCounts(argc, argv, {1000, 10000, 50000});
     std::printf("samples + QC runs | sample arrives | QC run arrives | (floor: store + read back) "
-                "| refresh after scrolling all | (floor: sqlite3 first page) | QC tab refresh after scrolling all\n");
+                "| refresh after scrolling all | (floor: sqlite3 first page) | QC tab refresh after scrolling all "
+                "| count poll | (floor: sqlite3 count)\n");
     for (int stored : qAsConst(counts)) {
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
@@ -67,7 +69,7 @@ int main(int argc, char* argv[])
         writeBenchLanguage(QStringLiteral("English"));
         setLanguage(getLanguage());
         const int runs = storeClinicMix(stored);
-        QVector<double> sampleMs, qcMs, floorMs, refreshMs, qcRefreshMs, toolMs;
+        QVector<double> sampleMs, qcMs, floorMs, refreshMs, qcRefreshMs, toolMs, countMs, countToolMs;
         {
             Index w;
             w.show();
@@ -130,6 +132,15 @@ int main(int argc, char* argv[])
                                                       "speciesname, animalsexname from PanelChkResult where state = 1 "
                                                       "and status = 1 and chkdatetime is not null "
                                                       "ORDER BY chkdatetime DESC, id DESC limit 200"));
+            for (int k = 0; k < 7; ++k) {
+                QElapsedTimer t;
+                t.start();
+                w.m_indexdb.countByMachine(QStringLiteral("CDSIM0001"));
+                countMs << t.nsecsElapsed() / 1e6;
+                countToolMs << sqliteToolMs(QStringLiteral("database.db2"),
+                                            QStringLiteral("select count(*) from PanelChkResult "
+                                                           "where machineid = 'CDSIM0001'"));
+            }
             // CHEMDESK_SHOT=<file.png> keeps a picture of the filled window and of its QC tab.
             if (qEnvironmentVariableIsSet("CHEMDESK_SHOT")) {
                 w.setWindowState(Qt::WindowNoState);
@@ -141,9 +152,9 @@ int main(int argc, char* argv[])
                 w.grab().save(qEnvironmentVariable("CHEMDESK_SHOT").replace(".png", "-qc.png"));
             }
         }
-        std::printf("%8d + %6d | %11.2f ms | %11.2f ms | %22.2f ms | %24.1f ms | %24.1f ms | %30.1f ms\n", stored,
-                    runs, median(sampleMs), median(qcMs), median(floorMs), median(refreshMs), median(toolMs),
-                    median(qcRefreshMs));
+        std::printf("%8d + %6d | %11.2f ms | %11.2f ms | %22.2f ms | %24.1f ms | %24.1f ms | %30.1f ms "
+                    "| %7.2f ms | %18.2f ms\n", stored, runs, median(sampleMs), median(qcMs), median(floorMs),
+                    median(refreshMs), median(toolMs), median(qcRefreshMs), median(countMs), median(countToolMs));
         std::fflush(stdout);
         dbHelper::getInstance()->close();
         QDir::setCurrent(QDir::tempPath());
