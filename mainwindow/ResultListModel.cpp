@@ -9,6 +9,13 @@ ResultListModel::ResultListModel(Indexdb* db, QObject* parent) : PagedListModel(
 
 ResultListModel::~ResultListModel() = default;
 
+QVariant ResultListModel::data(const QModelIndex& index, int role) const
+{
+    if (role == Qt::TextAlignmentRole && index.isValid() && index.row() < m_rows.size())
+        return int(Qt::AlignCenter);
+    return PagedListModel::data(index, role);
+}
+
 bool ResultListModel::readPage(const PageKey* after, int limit, QVector<Row>* out)
 {
     QVector<PanelChkRecord> records;

@@ -23,6 +23,9 @@ public:
     explicit ResultListModel(Indexdb* db, QObject* parent = nullptr);
     ~ResultListModel() override;
 
+    // The shared texts and tick, every cell centred.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
     // Lists every live result again from the first page (no search).
     void showAll();
     // Lists the results of a search from the first page.

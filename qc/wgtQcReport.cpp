@@ -76,6 +76,7 @@ wgtQcReport::wgtQcReport(QWidget* parent)
     // its column past the tab; its tool tip shows it whole.
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     list->horizontalHeader()->setSectionResizeMode(ColMachine, QHeaderView::Stretch);
+    list->horizontalHeader()->setMaximumSectionSize(kListColumnCap);
 
     QTableWidget* detail = ui->tableWidget_detail;
     m_detailHeader = new qvHeaderView(Qt::Horizontal, detail);

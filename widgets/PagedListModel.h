@@ -32,13 +32,6 @@ public:
 
     using TickListModel<Model>::TickListModel;
 
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
-    {
-        if (role == Qt::TextAlignmentRole && index.isValid() && index.row() < m_rows.size())
-            return int(Qt::AlignCenter);
-        return TickListModel<Model>::data(index, role);
-    }
-
     bool canFetchMore(const QModelIndex& parent) const override { return !parent.isValid() && !m_atEnd; }
 
     void fetchMore(const QModelIndex& parent) override
