@@ -71,15 +71,18 @@ void ResultListModel::showSearch(const QueryFilter& filter)
 void ResultListModel::resetTo(const QueryFilter* filter)
 {
     m_filter.reset(filter ? new QueryFilter(*filter) : nullptr);
-    m_seenId = qMax(m_seenId, m_db->maxResultId());
+    // The largest id of the file now open (after a switch of files it may be smaller).
+    const int seen = m_db->maxResultId();
+    if (seen >= 0)
+        m_seenId = seen;
     resetToFirstPage();
 }
 
 void ResultListModel::reload()
 {
     const int seen = m_db->maxResultId();
-    if (reloadFirstPage())
-        m_seenId = qMax(m_seenId, seen);
+    if (reloadFirstPage() && seen >= 0)
+        m_seenId = seen;
 }
 
 QList<int> ResultListModel::addNewResults()

@@ -58,15 +58,18 @@ QVector<QcListModel::Row> QcListModel::rowsOf(const QVector<PanelQcResult>& list
 void QcListModel::showFilter(const QcQueryFilter* filter)
 {
     m_filter.reset(filter ? new QcQueryFilter(*filter) : nullptr);
-    m_seenId = qMax(m_seenId, m_db->maxQcId());
+    // The largest id of the file now open (after a switch of files it may be smaller).
+    const int seen = m_db->maxQcId();
+    if (seen >= 0)
+        m_seenId = seen;
     resetToFirstPage();
 }
 
 void QcListModel::reload()
 {
     const int seen = m_db->maxQcId();
-    if (reloadFirstPage())
-        m_seenId = qMax(m_seenId, seen);
+    if (reloadFirstPage() && seen >= 0)
+        m_seenId = seen;
 }
 
 QList<int> QcListModel::addNewResults()

@@ -10,6 +10,7 @@
 #include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "ui_Historyrecord.h"
+#include "dbHelper.h"
 #include "ui_Index.h"
 #include "wgtQcReport.h"
 
@@ -230,6 +231,29 @@ private slots:
         QCOMPARE(qcReset.count(), 0);
         QCOMPARE(qc->rowCount(), 1);
         QCOMPARE(listedIds(w).size(), 2);
+    }
+
+    // After a switch to a database file with smaller ids (network to serial mode), results
+    // arriving in it still show.
+    void arrivalsShowAfterASwitchOfFiles()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        dbHelper::setAcquisitionMode(3);
+        dbHelper::getInstance()->close();
+        QVERIFY(dbHelper::upgradeSchema("database.db3") && dbHelper::getInstance()->openDatabase());
+        for (int i = 0; i < 5; ++i)
+            addResult(QDateTime(QDate(2024, 5, 1), QTime(8, i)), "net");
+        Index w;
+        QCOMPARE(listedIds(w).size(), 5);
+        dbHelper::setAcquisitionMode(2);
+        dbHelper::getInstance()->close();
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        w.refreshTable();
+        QVERIFY(listedIds(w).isEmpty());
+        const int id = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "serial");
+        w.showNewResults();
+        QCOMPARE(listedIds(w), QStringList{QString::number(id)});
     }
 
     // Results restored from the recycle list come back as their rows, the list otherwise kept.
