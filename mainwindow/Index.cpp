@@ -132,6 +132,9 @@ Index::Index(QWidget* parent)
 
 Index::~Index()
 {
+    // The list view outlives the store its model reads from (members go before child widgets):
+    // hiding it on the way out may scroll it and ask the model for more rows.
+    ui->tableWidget->setModel(nullptr);
     delete m_caseForm;
     delete ui;
 }
