@@ -35,9 +35,6 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    // The shared configuration; an incomplete or unreadable download keeps the old file.
-    httpBusiness::downloadConfigDb();
-
     if (!dbHelper::getInstance()->openDatabase())
         qDebug() << "main: the main database could not be opened";
 
@@ -45,6 +42,12 @@ int main(int argc, char* argv[])
     {
         MainWindow window;
         window.show();
+        // The shared configuration, in the background: the window does not wait for the
+        // network. An incomplete or unreadable download keeps the old file.
+        httpBusiness::startConfigDbDownload(&window, [&window](bool replaced) {
+            if (replaced)
+                window.configReplaced();
+        });
         code = app.exec();
     }
     // The notice listener's thread ends before the application object goes.

@@ -92,24 +92,46 @@ bool httpBusiness::isConfigDb(const QByteArray& data)
 
 bool httpBusiness::downloadConfigDb(int timeoutMs)
 {
+    QEventLoop loop;
+    bool ended = false;
+    bool replaced = false;
+    startConfigDbDownload(&loop, [&](bool r) {
+        ended = true;
+        replaced = r;
+        loop.quit();
+    }, timeoutMs);
+    if (!ended)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return replaced;
+}
+
+void httpBusiness::startConfigDbDownload(QObject* context, std::function<void(bool)> done, int timeoutMs)
+{
     const QString region = getDbsource();
     const CloudConfig cfg = CloudConfig::forRegion(region);
-    QNetworkAccessManager manager;
     QNetworkRequest request(cloudUrl(cfg.httpHost, regionPort(region), QStringLiteral("/data/config.db")));
     request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUserAgent));
-    QNetworkReply* reply = manager.get(request);
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, reply, &QNetworkReply::abort);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    auto* manager = new QNetworkAccessManager(context);
+    QNetworkReply* reply = manager->get(request);
+    auto* timer = new QTimer(manager);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, reply, &QNetworkReply::abort);
+    QObject::connect(reply, &QNetworkReply::finished, manager, [manager, reply, done = std::move(done)] {
+        const bool replaced = keepConfigDb(reply);
+        reply->deleteLater();
+        manager->deleteLater();
+        if (done)
+            done(replaced);
+    });
+    timer->start(timeoutMs);
+}
+
+bool httpBusiness::keepConfigDb(QNetworkReply* reply)
+{
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray data = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     const QString error = reply->errorString();
     const bool failed = reply->error() != QNetworkReply::NoError || status != 200;
-    delete reply;
     if (failed) {
         qDebug() << "httpBusiness::downloadConfigDb failed:" << status << error;
         return false;
@@ -118,6 +140,7 @@ bool httpBusiness::downloadConfigDb(int timeoutMs)
         qDebug() << "httpBusiness::downloadConfigDb the download is no configuration database, kept the old one";
         return false;
     }
+    // Readers open the file again on their next use (and read the QC limits afresh).
     configAccess::getInstance()->closeConfigDb();
     QSaveFile out(QStringLiteral("config.db"));
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit()) {

@@ -137,7 +137,13 @@ QString Translateword::transWord(const QString& word)
 {
     if (word.isEmpty() || !ensureLoaded())
         return QString();
-    const QString language = getLanguage();
+    return transWord(word, getLanguage());
+}
+
+QString Translateword::transWord(const QString& word, const QString& language)
+{
+    if (word.isEmpty() || !ensureLoaded())
+        return QString();
     // Stored words are Chinese as a rule; look there first so that the answer is stable.
     QStringList order = m_languages;
     if (order.removeOne(QStringLiteral("Chinese")))
@@ -156,12 +162,17 @@ QString Translateword::transWord(const QString& word)
 
 QString Translateword::trans(const QString& text, const QMap<int, int>& indexMap)
 {
+    return trans(text, indexMap, getLanguage());
+}
+
+QString Translateword::trans(const QString& text, const QMap<int, int>& indexMap, const QString& language)
+{
     bool isNumber = false;
     const int code = text.trimmed().toInt(&isNumber);
     QString word;
     if (isNumber && indexMap.contains(code))
-        word = transByIndex(indexMap.value(code));
+        word = transByIndex(indexMap.value(code), language);
     if (word.isEmpty())
-        word = transWord(text);
+        word = transWord(text, language);
     return word.isEmpty() ? text : word;
 }

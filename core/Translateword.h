@@ -22,6 +22,8 @@ public:
 
     // Code through an index map, else the text as a word, else the text itself.
     QString trans(const QString& text, const QMap<int, int>& indexMap);
+    // The same in a given language (for many rows: the language read once).
+    QString trans(const QString& text, const QMap<int, int>& indexMap, const QString& language);
     // Analyte name of a code; "" for a code that analyteIdMap lacks.
     QString transByKey(const QString& code);
     // Word of a row in the current language; "" for a missing row or language.
@@ -30,6 +32,8 @@ public:
     QString transByIndex(int index, const QString& language);
     // The row holding the word in any language, answered in the current language; "" if none.
     QString transWord(const QString& word);
+    // The same in a given language.
+    QString transWord(const QString& word, const QString& language);
 
     // (Re)reads the table from "trans.db" in the working directory, seeding it from the built-in
     // copy when missing; when that file cannot be read, the built-in copy answers. Returns

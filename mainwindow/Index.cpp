@@ -135,6 +135,9 @@ Index::Index(QWidget* parent)
 
 Index::~Index()
 {
+    // The list view outlives the store its model reads from (members go before child widgets):
+    // hiding it on the way out may scroll it and ask the model for more rows.
+    ui->tableWidget->setModel(nullptr);
     delete m_caseForm;
     delete ui;
 }
@@ -251,6 +254,11 @@ void Index::requestUpdateDescription()
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("RT-Thread ART"));
     m_updateManager->get(request);
+}
+
+void Index::configReplaced()
+{
+    ui->wgt_qc_report->showLimitsAgain();
 }
 
 void Index::refreshQcTab()

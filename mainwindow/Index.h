@@ -86,6 +86,8 @@ public:
     void clearRecordList(QVector<PanelChkRecord>* list);
     QSet<QString> getCheckedIds();
     void listenReopenEvent();
+    // The configuration file was replaced: shown QC ranges are read from it again.
+    void configReplaced();
 
     // The form, for tests and the report helpers.
     Ui::Index* form() const { return ui; }
@@ -243,7 +245,8 @@ private:
     void closeLink(bool keepMachineId);
     void syncSerialState();
     void onSerialEnded(AnalyzerConversation::EndReason reason);
-    void onResultStored();
+    // A stored sample result goes to the result list, a stored QC run to the QC tab.
+    void onResultStored(int rowid, bool qc);
     // The connect button's text for the link's state (also after a language change).
     enum class LinkButton { Connect, Disconnect, Reconnect };
     void showLinkButton(LinkButton state);

@@ -9,6 +9,7 @@
 #include "PcComData.h"
 #include "SystemSettings.h"
 #include "dbHelper.h"
+#include "wgtQcReport.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -135,10 +136,13 @@ void Index::receiveresultQuery(QJsonObject data)
     m_conversation->handleRecord(data);
 }
 
-void Index::onResultStored()
+void Index::onResultStored(int rowid, bool qc)
 {
-    showNewResults();
-    refreshQcTab();
+    Q_UNUSED(rowid)
+    if (qc)
+        ui->wgt_qc_report->showNewResults();
+    else
+        showNewResults();
 }
 
 void Index::CmdHandleTimeout()

@@ -1,5 +1,6 @@
 #include "ResultRowText.h"
 
+#include "SystemSettings.h"
 #include "Translateword.h"
 
 namespace {
@@ -39,17 +40,31 @@ QString ResultRowText::checkTime(const PanelChkRecord& record)
     return record.chkdatetime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
+ResultRowText::ResultRowText() : m_language(getLanguage()) {}
+
 QString ResultRowText::departmentOf(const PanelChkRecord& record)
 {
-    return remembered(&m_departments, record.speciesname, [&] { return department(record); });
+    return remembered(&m_departments, record.speciesname, [&] {
+        if (record.speciesname.isEmpty())
+            return QString();
+        return Translateword::getInstance()->trans(record.speciesname, divisionIndexMap, m_language);
+    });
 }
 
 QString ResultRowText::sexOf(const PanelChkRecord& record)
 {
-    return remembered(&m_sexes, record.animalsexname, [&] { return sex(record); });
+    return remembered(&m_sexes, record.animalsexname, [&] {
+        if (record.animalsexname.isEmpty())
+            return QString();
+        return Translateword::getInstance()->trans(record.animalsexname, sexIndexMap, m_language);
+    });
 }
 
 QString ResultRowText::testItemOf(const PanelChkRecord& record)
 {
-    return remembered(&m_testItems, record.panelid, [&] { return testItem(record); });
+    return remembered(&m_testItems, record.panelid, [&] {
+        const QString panel = QString::number(record.panelid);
+        const QString name = Translateword::getInstance()->trans(panel, panelIndexMap, m_language);
+        return name.isEmpty() ? panel : name;
+    });
 }

@@ -18,12 +18,14 @@ public:
     static QString testItem(const PanelChkRecord& record);
     static QString checkTime(const PanelChkRecord& record);
 
-    // The same texts, each code looked up once per instance.
+    // The same texts, each code looked up once per instance, in the language of its making.
+    ResultRowText();
     QString departmentOf(const PanelChkRecord& record);
     QString sexOf(const PanelChkRecord& record);
     QString testItemOf(const PanelChkRecord& record);
 
 private:
+    QString m_language;
     QHash<QString, QString> m_departments;
     QHash<QString, QString> m_sexes;
     QHash<int, QString> m_testItems;

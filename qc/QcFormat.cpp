@@ -19,6 +19,13 @@ QString divisionText(const QString& division)
     return Translateword::getInstance()->trans(division, divisionIndexMap);
 }
 
+QString divisionText(const QString& division, const QString& language)
+{
+    if (division.isEmpty())
+        return division;
+    return Translateword::getInstance()->trans(division, divisionIndexMap, language);
+}
+
 QString checkTimeText(const QDateTime& time)
 {
     return time.isValid() ? time.toString("yyyy-MM-dd hh:mm:ss") : QString();

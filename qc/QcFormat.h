@@ -10,6 +10,8 @@ namespace QcFormat {
 QString productName(int qcProduct);
 // The department as the user reads it (an analyzer code is translated).
 QString divisionText(const QString& division);
+// The same in a given language (for many rows: the language read once).
+QString divisionText(const QString& division, const QString& language);
 QString checkTimeText(const QDateTime& time);
 
 }

@@ -1,24 +1,114 @@
 #include "QcListModel.h"
 
+#include "Indexdb.h"
 #include "QcFormat.h"
+#include "SystemSettings.h"
 
-QcListModel::QcListModel(QObject* parent) : TickListModel(parent) {}
+#include <QDebug>
+#include <QHash>
 
-void QcListModel::setResults(const QVector<PanelQcResult>& list)
+QcListModel::QcListModel(Indexdb* db, QObject* parent) : PagedListModel(parent), m_db(db) {}
+
+QcListModel::~QcListModel() = default;
+
+bool QcListModel::readPage(const PageKey* after, int limit, QVector<Row>* out)
 {
-    beginResetModel();
-    m_rows.clear();
-    m_rows.reserve(list.size());
-    for (const PanelQcResult& qc : list) {
+    QVector<PanelQcResult> list;
+    QVector<QVariant> keys;
+    Indexdb::ListKey from;
+    if (after) {
+        from.chkdatetime = after->key;
+        from.id = after->id;
+    }
+    if (!m_db->queryQcListPage(m_filter.get(), after ? &from : nullptr, limit, &list, &keys)) {
+        qDebug() << "QcListModel::readPage query failed";
+        return false;
+    }
+    *out = rowsOf(list, keys);
+    return true;
+}
+
+QVector<QcListModel::Row> QcListModel::rowsOf(const QVector<PanelQcResult>& list, const QVector<QVariant>& keys)
+{
+    // Read once per fill: every row's department is named in it.
+    const QString language = getLanguage();
+    QHash<QString, QString> divisions;
+    const QString products[2] = {QcFormat::productName(0), QcFormat::productName(1)};
+    QVector<Row> rows;
+    rows.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i) {
+        const PanelQcResult& qc = list.at(i);
         Row row;
         row.id = qc.id;
+        row.key = keys.value(i);
         row.texts[ColId] = QString::number(qc.id);
         row.texts[ColTime] = QcFormat::checkTimeText(qc.chkdatetime);
-        row.texts[ColProduct] = QcFormat::productName(qc.QcProduct);
+        row.texts[ColProduct] = products[qc.QcProduct == 0 ? 0 : 1];
         row.texts[ColLot] = qc.QcLot;
-        row.texts[ColDivision] = QcFormat::divisionText(qc.division);
+        auto it = divisions.constFind(qc.division);
+        if (it == divisions.constEnd())
+            it = divisions.insert(qc.division, QcFormat::divisionText(qc.division, language));
+        row.texts[ColDivision] = it.value();
         row.texts[ColMachine] = qc.machineid;
-        m_rows << row;
+        rows << row;
     }
-    endResetModel();
+    return rows;
+}
+
+void QcListModel::showFilter(const QcQueryFilter* filter)
+{
+    m_filter.reset(filter ? new QcQueryFilter(*filter) : nullptr);
+    // The largest id of the file now open (after a switch of files it may be smaller).
+    const int seen = m_db->maxQcId();
+    if (seen >= 0)
+        m_seenId = seen;
+    resetToFirstPage();
+}
+
+void QcListModel::reload()
+{
+    const int seen = m_db->maxQcId();
+    if (reloadFirstPage() && seen >= 0)
+        m_seenId = seen;
+}
+
+QList<int> QcListModel::addNewResults()
+{
+    if (m_filter)
+        return {};
+    QVector<PanelQcResult> list;
+    QVector<QVariant> keys;
+    if (!m_db->queryQcListRowsAbove(m_seenId, &list, &keys)) {
+        qDebug() << "QcListModel::addNewResults query failed";
+        return {};
+    }
+    QList<int> added;
+    for (const Row& row : rowsOf(list, keys)) {
+        m_seenId = qMax(m_seenId, row.id);
+        if (rowOfId(row.id) >= 0)
+            continue;
+        if (placeRow(row.id, &row))
+            added << row.id;
+    }
+    return added;
+}
+
+void QcListModel::refreshResults(const QList<int>& ids)
+{
+    QVector<PanelQcResult> list;
+    QVector<QVariant> keys;
+    if (!m_db->queryQcListRows(ids, &list, &keys)) {
+        qDebug() << "QcListModel::refreshResults query failed";
+        return;
+    }
+    QHash<int, Row> fresh;
+    for (const Row& row : rowsOf(list, keys))
+        fresh.insert(row.id, row);
+    for (int id : ids) {
+        const auto it = fresh.constFind(id);
+        // A search lists what matched: a result read back stays where it is.
+        if (m_filter && it != fresh.constEnd() && rowOfId(id) < 0)
+            continue;
+        placeRow(id, it == fresh.constEnd() ? nullptr : &it.value());
+    }
 }

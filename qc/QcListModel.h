@@ -1,32 +1,50 @@
 #pragma once
 #include "PanelQcResult.h"
+#include "QcQueryFilter.h"
 
-#include "TickListModel.h"
+#include "PagedListModel.h"
 
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
-// The QC result list of the QC tab: per row the QC result's id, its tick and the shown texts
-// (id, tick box, check time, material, lot, department, machine).
-class QcListModel : public TickListModel<QcListModel>
+class Indexdb;
+
+// The QC result list of the QC tab: shown QC results newest first (or those of a search), loaded
+// in pages as the view scrolls. Per row the QC result's id, its tick and the shown texts (id,
+// tick box, check time, material, lot, department, machine).
+class QcListModel : public PagedListModel<QcListModel, 7>
 {
     Q_OBJECT
 public:
     enum Column { ColId = 0, ColCheck, ColTime, ColProduct, ColLot, ColDivision, ColMachine, ColumnCount };
     static constexpr int TickColumn = ColCheck;
 
-    explicit QcListModel(QObject* parent = nullptr);
+    explicit QcListModel(Indexdb* db, QObject* parent = nullptr);
+    ~QcListModel() override;
 
-    // Lists these QC results, in this order, none ticked.
-    void setResults(const QVector<PanelQcResult>& list);
+    // Lists the QC results matching the filter (every shown one when null) from the first page,
+    // none ticked.
+    void showFilter(const QcQueryFilter* filter);
+    bool isSearch() const { return m_filter != nullptr; }
+    // Reads the first page again, each row kept keeping its place in the views; rows loaded
+    // beyond it go. Every tick is cleared.
+    void reload();
+    // Reads back the QC results stored since the last read and inserts each as one row at its
+    // place (when among the loaded rows). Ticks stay. Nothing while a search is shown. The ids
+    // inserted.
+    QList<int> addNewResults();
+    // Reads these QC results again: each row is updated, moved, or removed when no longer shown.
+    void refreshResults(const QList<int>& ids);
 
 private:
     friend class TickListModel<QcListModel>;
-    struct Row
-    {
-        int id = -1;
-        bool ticked = false;
-        QString texts[ColumnCount];
-    };
-    QVector<Row> m_rows;
+    friend class PagedListModel<QcListModel, 7>;
+    static_assert(ColumnCount == 7, "the page rows hold every column");
+    bool readPage(const PageKey* after, int limit, QVector<Row>* out);
+    static QVector<Row> rowsOf(const QVector<PanelQcResult>& list, const QVector<QVariant>& keys);
+
+    Indexdb* m_db;
+    std::unique_ptr<QcQueryFilter> m_filter;
+    int m_seenId = 0; // largest QC result id read so far
 };

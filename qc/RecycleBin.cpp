@@ -4,6 +4,7 @@
 #include "Indexdb.h"
 #include "MyMessageBox.h"
 #include "QcFormat.h"
+#include "SystemSettings.h"
 
 #include <QDebug>
 #include <QHeaderView>
@@ -41,11 +42,12 @@ void RecycleBin::reload()
     QTableWidget* table = ui->tableWidget;
     table->clearContents();
     table->setRowCount(m_list.size());
+    const QString language = getLanguage(); // once per fill, not per row
     for (int row = 0; row < m_list.size(); ++row) {
         const PanelQcResult& qc = m_list.at(row);
         const QStringList cells{QString::number(qc.id), QcFormat::checkTimeText(qc.chkdatetime),
                                 QcFormat::productName(qc.QcProduct), qc.QcLot,
-                                QcFormat::divisionText(qc.division), qc.machineid};
+                                QcFormat::divisionText(qc.division, language), qc.machineid};
         for (int col = 0; col < cells.size(); ++col)
             table->setItem(row, col, new QTableWidgetItem(cells.at(col)));
     }

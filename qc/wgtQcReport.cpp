@@ -23,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -49,10 +50,20 @@ QString nameOf(const QString& stored)
     return word.isEmpty() ? stored : word;
 }
 
+// The stored QC range of an analyte in the unit mode, empty when it has none.
+QString qcRangeText(const QString& code, int mode)
+{
+    const QVector<double> limits = ReportAssembly::storedQcLimits(code);
+    if (limits.size() != 2)
+        return QString();
+    double low = limits.at(0), high = limits.at(1);
+    return convertUnitRange(code, low, high, mode);
+}
+
 } // namespace
 
 wgtQcReport::wgtQcReport(QWidget* parent)
-    : QWidget(parent), ui(new Ui::wgtQcReport), m_indexdb(new Indexdb(this)), m_listModel(new QcListModel(this))
+    : QWidget(parent), ui(new Ui::wgtQcReport), m_indexdb(new Indexdb(this)), m_listModel(new QcListModel(m_indexdb, this))
 {
     ui->setupUi(this);
     ui->pushButton_print->setShortcut(Qt::Key_F2);
@@ -62,9 +73,11 @@ wgtQcReport::wgtQcReport(QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->verticalHeader()->setVisible(false);
     list->horizontalHeader()->setStretchLastSection(true);
-    list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are measured when the list is filled afresh and widened for arriving rows, never
+    // for every change (that would measure every loaded row). A long text is cut, not widening
+    // its column past the tab; its tool tip shows it whole.
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     list->horizontalHeader()->setSectionResizeMode(ColMachine, QHeaderView::Stretch);
-    // A long text is cut, not widening its column past the tab; its tool tip shows it whole.
     list->horizontalHeader()->setMaximumSectionSize(kListColumnCap);
 
     QTableWidget* detail = ui->tableWidget_detail;
@@ -87,7 +100,8 @@ wgtQcReport::wgtQcReport(QWidget* parent)
 
     setHeaders();
     initComboBox();
-    refreshData();
+    m_listModel->showFilter(nullptr);
+    fitColumns(0, m_listModel->rowCount() - 1, true);
 }
 
 wgtQcReport::~wgtQcReport()
@@ -139,42 +153,77 @@ void wgtQcReport::setCombo(QComboBox* box, const QString& text)
 void wgtQcReport::refreshData()
 {
     m_listFilter = QcQueryFilter();
-    reload();
+    changeList([this] {
+        if (m_listModel->isSearch())
+            m_listModel->showFilter(nullptr);
+        else
+            m_listModel->reload();
+    }, true);
 }
 
 void wgtQcReport::queryData(QcQueryFilter filter)
 {
     m_filter = filter;
     m_listFilter = filter;
-    reload();
+    changeList([this] { m_listModel->showFilter(&m_listFilter); }, true);
 }
 
-void wgtQcReport::reload()
+void wgtQcReport::showNewResults()
 {
-    QVector<PanelQcResult> list;
-    if (!m_indexdb->queryQc(m_listFilter, &list))
-        qDebug() << "wgtQcReport::reload queryQc failed";
-    fillList(list);
+    if (m_listModel->isSearch()) {
+        refreshData();
+        return;
+    }
+    QList<int> added;
+    changeList([&] { added = m_listModel->addNewResults(); }, false);
+    for (int id : qAsConst(added)) {
+        const int row = m_listModel->rowOfId(id);
+        fitColumns(row, row, false);
+    }
 }
 
-void wgtQcReport::fillList(const QVector<PanelQcResult>& list)
+void wgtQcReport::changeList(const std::function<void()>& change, bool showAgain)
 {
     const int keep = currentId();
     QTableView* table = ui->tableWidget_qc;
-    table->blockSignals(true);
-    m_listModel->setResults(list);
-    const int keepRow = m_listModel->rowOfId(keep);
-    if (keepRow >= 0)
-        table->selectRow(keepRow);
-    else
-        table->clearSelection();
-    table->blockSignals(false);
-
+    int keepRow = -1;
+    {
+        const QSignalBlocker quiet(table);
+        change();
+        keepRow = m_listModel->rowOfId(keep);
+        if (keepRow < 0)
+            table->clearSelection();
+        else if (!table->selectionModel()->isRowSelected(keepRow, QModelIndex()))
+            table->selectRow(keepRow);
+    }
+    if (keepRow < 0) {
+        if (m_hasCurrent)
+            clearDetail();
+        return;
+    }
     PanelQcResult shown;
-    if (keepRow >= 0 && resultAt(keepRow, &shown))
+    if (!showAgain)
+        return;
+    if (resultAt(keepRow, &shown))
         showDetail(shown);
     else
         clearDetail();
+}
+
+void wgtQcReport::fitColumns(int first, int last, bool exact)
+{
+    QTableView* view = ui->tableWidget_qc;
+    view->ensurePolished(); // the style sheet's font and margins
+    QHeaderView* header = view->horizontalHeader();
+    const int grid = view->showGrid() ? 1 : 0;
+    for (int c = 0; c < ColMachine; ++c) {
+        int width = header->sectionSizeHint(c);
+        for (int row = qMax(first, 0); row <= last && width < kListColumnCap; ++row)
+            width = qMax(width, view->sizeHintForIndex(m_listModel->index(row, c)).width() + grid);
+        width = qMin(width, kListColumnCap);
+        if (exact || width > header->sectionSize(c))
+            header->resizeSection(c, width);
+    }
 }
 
 bool wgtQcReport::resultAt(int row, PanelQcResult* out) const
@@ -242,15 +291,19 @@ void wgtQcReport::showDetail(const PanelQcResult& qc)
         table->setItem(row, DetResult, textItem(convertUnitValue(code, in.at(0).toDouble(), mode)));
         table->setItem(row, DetUnit, textItem(unitOfProject(code, in.at(5).toString(), mode)));
         table->setItem(row, DetTarget, textItem(convertUnitValue(code, in.at(3).toDouble(), mode)));
-        QString range;
-        const QVector<double> limits = ReportAssembly::storedQcLimits(code);
-        if (limits.size() == 2) {
-            double low = limits.at(0), high = limits.at(1);
-            range = convertUnitRange(code, low, high, mode);
-        }
-        table->setItem(row, DetRange, textItem(range));
+        table->setItem(row, DetRange, textItem(qcRangeText(code, mode)));
     }
     m_detailHeader->setChecked(table->rowCount() > 0);
+}
+
+void wgtQcReport::showLimitsAgain()
+{
+    const int mode = ReportAssembly::unitMode();
+    QTableWidget* table = ui->tableWidget_detail;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (const QTableWidgetItem* code = table->item(row, DetCode))
+            table->setItem(row, DetRange, textItem(qcRangeText(code->text(), mode)));
+    }
 }
 
 QSet<QString> wgtQcReport::checkedProjects() const
@@ -335,7 +388,12 @@ void wgtQcReport::on_pushButton_save_clicked()
         return;
     }
     m_current = r;
-    reload();
+    changeList([&] {
+        if (m_listModel->isSearch())
+            m_listModel->reload();
+        else
+            m_listModel->refreshResults({r.id});
+    }, true);
     MyMessageBox::showMyMessageBox(this, tr("提示"), tr("保存成功"), 0, 0, true);
 }
 
@@ -354,7 +412,7 @@ void wgtQcReport::on_pushButton_delete_clicked()
         MyMessageBox::showMyMessageBox(this, tr("警告"), tr("删除失败"), 1, 0, true);
         return;
     }
-    reload();
+    changeList([&] { m_listModel->refreshResults(ids); }, false);
 }
 
 void wgtQcReport::on_pushButton_delproject_clicked()
@@ -379,10 +437,8 @@ bool wgtQcReport::buildQcReport(qcReportPage& page, const QSet<QString>& ticked,
     } else if (m_hasCurrent) {
         found = m_indexdb->queryQcById(m_current.id, &result);
     } else {
-        QVector<PanelQcResult> listed;
-        found = m_indexdb->queryQc(m_listFilter, &listed) && !listed.isEmpty();
-        if (found)
-            result = listed.first();
+        const int first = m_listModel->idAt(0);
+        found = first >= 0 && m_indexdb->queryQcById(first, &result);
     }
     if (!found) {
         qDebug() << "wgtQcReport::buildQcReport no QC result" << id;
@@ -478,7 +534,8 @@ void wgtQcReport::changeEvent(QEvent* event)
         ui->comboBox_qcProduct->setCurrentIndex(product);
         setHeaders();
         initComboBox();
-        reload();
+        changeList([this] { m_listModel->reload(); }, true);
+        fitColumns(0, m_listModel->rowCount() - 1, true);
     }
     QWidget::changeEvent(event);
 }

@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 namespace Ui { class wgtQcReport; }
 class Indexdb;
 class qvHeaderView;
@@ -22,10 +24,17 @@ public:
     explicit wgtQcReport(QWidget* parent = nullptr);
     ~wgtQcReport() override;
 
-    // Lists every shown QC result; the current filter stays as it is.
+    // Lists every shown QC result from the first page again (rows loaded beyond it go); the
+    // selection stays when its row is in it. The current filter stays as it is.
     void refreshData();
     // Lists the QC results matching the filter and keeps it as the current filter.
     void queryData(QcQueryFilter filter);
+    // Shows the QC results stored since the list was last read, each as one row at its place;
+    // selection, ticks and the detail stay. While a search is shown, lists every result again.
+    void showNewResults();
+    // Shows the QC ranges of the detail again from the configuration (after it was replaced);
+    // nothing else of the detail changes.
+    void showLimitsAgain();
     // Refills the department, inspector and reviewer lists.
     void initComboBox();
 
@@ -65,8 +74,14 @@ private:
     // The PDF and Excel commands: the shown result's report to a file the user names.
     void exportCurrentReport(const QString& filter, bool excel);
     void setHeaders();
-    void reload();
-    void fillList(const QVector<PanelQcResult>& list);
+    // Runs a change of the list with the view's selection signal held back, then selects the
+    // shown result again when it is still listed (else the detail is cleared). With
+    // `showAgain` the detail is read again.
+    void changeList(const std::function<void()>& change, bool showAgain);
+    // Sizes the list's columns to the header texts and to the texts of rows first to last, each
+    // at most a cap wide. With `exact` (a fresh list) a column may narrow; otherwise it only
+    // widens.
+    void fitColumns(int first, int last, bool exact);
     // The QC result of this row of the list, read again; false when it cannot be read.
     bool resultAt(int row, PanelQcResult* out) const;
     void showDetail(const PanelQcResult& qc);

@@ -11,6 +11,8 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <functional>
+
 namespace {
 
 QSqlDatabase mainDb()
@@ -513,7 +515,8 @@ bool runListSelect(QSqlQuery& query, const char* where, const QVariantList& valu
     for (const QVariant& v : values)
         query.addBindValue(v);
     if (!query.exec()) {
-        logSqlError(where, query);
+        if (where)
+            logSqlError(where, query);
         return false;
     }
     const ChkRowReader reader(query);
@@ -542,18 +545,17 @@ bool Indexdb::queryByFilter(const QueryFilter& f, QVector<PanelChkRecord>* out)
     return runChkSelect(query, "Indexdb::queryByFilter", out);
 }
 
-bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int limit,
-                            QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
+namespace {
+
+// Runs the selects of one keyset page, newest first: rows with a check time from the key on (an
+// index on the check time gives them in order), then rows without one, by id. `head` selects
+// the columns and holds the where clause, `conditions` and `common` narrow it; `read` appends
+// what a query gives.
+bool selectKeysetPage(QSqlDatabase& db, const char* where, const QString& head, const QString& conditions,
+                      const QVariantList& common, const Indexdb::ListKey* after, int limit,
+                      const std::function<bool(QSqlQuery&, const QVariantList&, int*)>& read)
 {
-    const QString head = QStringLiteral("select %1 from PanelChkResult where state = 1 and status = 1")
-                             .arg(QLatin1String(kListColumns));
-    QVariantList common;
-    QString conditions;
-    if (filter)
-        appendFilter(*filter, &conditions, &common);
-    const int before = out->size();
-    // Rows with a check time first (the index gives them in order from the key on), then rows
-    // without one, by id.
+    int got = 0;
     if (!after || !after->chkdatetime.isNull()) {
         QString sql = head + conditions + QStringLiteral(" and chkdatetime is not null");
         QVariantList values = common;
@@ -563,13 +565,15 @@ bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int
         }
         sql += QLatin1String(kListOrder) + QStringLiteral(" limit ?");
         values << limit;
-        QSqlQuery query(m_sqlDatabase);
+        QSqlQuery query(db);
         query.setForwardOnly(true);
         query.prepare(sql);
-        if (!runListSelect(query, "Indexdb::queryListPage", values, out, keys))
+        if (!read(query, values, &got)) {
+            logSqlError(where, query);
             return false;
+        }
     }
-    const int left = limit - (out->size() - before);
+    const int left = limit - got;
     if (left <= 0)
         return true;
     QString sql = head + conditions + QStringLiteral(" and chkdatetime is null");
@@ -580,10 +584,35 @@ bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int
     }
     sql += QStringLiteral(" ORDER BY id DESC limit ?");
     values << left;
-    QSqlQuery query(m_sqlDatabase);
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(sql);
-    return runListSelect(query, "Indexdb::queryListPage", values, out, keys);
+    if (!read(query, values, &got)) {
+        logSqlError(where, query);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int limit,
+                            QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
+{
+    const QString head = QStringLiteral("select %1 from PanelChkResult where state = 1 and status = 1")
+                             .arg(QLatin1String(kListColumns));
+    QVariantList common;
+    QString conditions;
+    if (filter)
+        appendFilter(*filter, &conditions, &common);
+    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryListPage", head, conditions, common, after, limit,
+                            [&](QSqlQuery& query, const QVariantList& values, int* got) {
+                                const int before = out->size();
+                                if (!runListSelect(query, nullptr, values, out, keys))
+                                    return false;
+                                *got += out->size() - before;
+                                return true;
+                            });
 }
 
 bool Indexdb::queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out, QVector<QVariant>* keys)
@@ -628,11 +657,14 @@ int Indexdb::countByMachine(const QString& machineId)
 {
     QSqlQuery query(m_sqlDatabase);
     // A QC run moved to the QC table at start-up stays behind with status 0 and its results:
-    // count it once. (A run without results is never listed, hence never moved.)
-    query.prepare(QStringLiteral("select (select count(*) from PanelChkResult where machineid = ? and "
-                                 "not (ifnull(testType, 0) = 1 and ifnull(status, 1) = 0 "
-                                 "and ifnull(testresults, '') <> '')) + "
+    // count it once. (A run without results is never listed, hence never moved.) Each count
+    // reads an index alone: every row of the machine, the moved runs, the QC table's rows.
+    query.prepare(QStringLiteral("select (select count(*) from PanelChkResult where machineid = ?) - "
+                                 "(select count(*) from PanelChkResult where machineid = ? and "
+                                 "ifnull(testType, 0) = 1 and ifnull(status, 1) = 0 "
+                                 "and ifnull(testresults, '') <> '') + "
                                  "(select count(*) from PanelQcResult where machineid = ?)"));
+    query.addBindValue(machineId);
     query.addBindValue(machineId);
     query.addBindValue(machineId);
     if (!query.exec() || !query.next()) {
@@ -658,49 +690,142 @@ bool Indexdb::queryByState(int state, QVector<PanelChkRecord>* out)
     return runChkSelect(query, "Indexdb::queryByState", out);
 }
 
+namespace {
+
+const char* const kQcListColumns = "id, chkdatetime, QcProduct, QcLot, division, machineid";
+
+// The conditions of a QC search, appended to a where clause, with their values.
+void appendQcFilter(const QcQueryFilter& f, QString* sql, QVariantList* values)
+{
+    if (f.id >= 0) {
+        *sql += QStringLiteral(" and id = ?");
+        *values << f.id;
+    }
+    if (f.QcProduct >= 0) {
+        *sql += QStringLiteral(" and QcProduct = ?");
+        *values << f.QcProduct;
+    }
+    if (!f.QcLot.isEmpty()) {
+        *sql += QStringLiteral(" and QcLot = ?");
+        *values << f.QcLot;
+    }
+    if (!f.division.isEmpty()) {
+        *sql += QStringLiteral(" and division = ?");
+        *values << f.division;
+    }
+    if (!f.machineid.isEmpty()) {
+        *sql += QStringLiteral(" and machineid = ?");
+        *values << f.machineid;
+    }
+    if (!f.m_projectName.isEmpty()) {
+        *sql += QStringLiteral(" and result like ? escape '\\'");
+        *values << QString(QStringLiteral("%\"") + likeEscaped(f.m_projectName) + QStringLiteral("\"%"));
+    }
+    if (f.m_useStartChkDatetime) {
+        *sql += QStringLiteral(" and chkdatetime >= ?");
+        *values << sqlDateTime(f.m_startChkDatetime);
+    }
+    if (f.m_useEndChkDatetime) {
+        *sql += QStringLiteral(" and chkdatetime < ?");
+        *values << sqlDateTime(f.m_endChkDatetime);
+    }
+}
+
+// Runs a select of QC list columns and appends the results with their stored check times.
+bool runQcListSelect(QSqlQuery& query, const QVariantList& values, QVector<PanelQcResult>* out,
+                     QVector<QVariant>* keys)
+{
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        return false;
+    const RowReader reader(query);
+    while (query.next()) {
+        out->append(readQcResult(reader));
+        keys->append(reader.value("chkdatetime"));
+    }
+    return true;
+}
+
+} // namespace
+
 bool Indexdb::queryQc(const QcQueryFilter& f, QVector<PanelQcResult>* out)
 {
     QString sql = QStringLiteral("select * from PanelQcResult where \"show\" = 1");
     QVariantList values;
-    if (f.id >= 0) {
-        sql += QStringLiteral(" and id = ?");
-        values << f.id;
-    }
-    if (f.QcProduct >= 0) {
-        sql += QStringLiteral(" and QcProduct = ?");
-        values << f.QcProduct;
-    }
-    if (!f.QcLot.isEmpty()) {
-        sql += QStringLiteral(" and QcLot = ?");
-        values << f.QcLot;
-    }
-    if (!f.division.isEmpty()) {
-        sql += QStringLiteral(" and division = ?");
-        values << f.division;
-    }
-    if (!f.machineid.isEmpty()) {
-        sql += QStringLiteral(" and machineid = ?");
-        values << f.machineid;
-    }
-    if (!f.m_projectName.isEmpty()) {
-        sql += QStringLiteral(" and result like ? escape '\\'");
-        values << QString(QStringLiteral("%\"") + likeEscaped(f.m_projectName) + QStringLiteral("\"%"));
-    }
-    if (f.m_useStartChkDatetime) {
-        sql += QStringLiteral(" and chkdatetime >= ?");
-        values << sqlDateTime(f.m_startChkDatetime);
-    }
-    if (f.m_useEndChkDatetime) {
-        sql += QStringLiteral(" and chkdatetime < ?");
-        values << sqlDateTime(f.m_endChkDatetime);
-    }
-    sql += QStringLiteral(" ORDER BY chkdatetime DESC, id DESC");
+    appendQcFilter(f, &sql, &values);
+    sql += QLatin1String(kListOrder);
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& v : qAsConst(values))
         query.addBindValue(v);
     return runQcSelect(query, "Indexdb::queryQc", out);
+}
+
+bool Indexdb::queryQcListPage(const QcQueryFilter* filter, const ListKey* after, int limit,
+                              QVector<PanelQcResult>* out, QVector<QVariant>* keys)
+{
+    const QString head = QStringLiteral("select %1 from PanelQcResult where \"show\" = 1")
+                             .arg(QLatin1String(kQcListColumns));
+    QVariantList common;
+    QString conditions;
+    if (filter)
+        appendQcFilter(*filter, &conditions, &common);
+    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryQcListPage", head, conditions, common, after, limit,
+                            [&](QSqlQuery& query, const QVariantList& values, int* got) {
+                                const int before = out->size();
+                                if (!runQcListSelect(query, values, out, keys))
+                                    return false;
+                                *got += out->size() - before;
+                                return true;
+                            });
+}
+
+bool Indexdb::queryQcListRowsAbove(int id, QVector<PanelQcResult>* out, QVector<QVariant>* keys)
+{
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    // "+show": a range of ids, not a walk through the list's index.
+    query.prepare(QStringLiteral("select %1 from PanelQcResult where id > ? and +\"show\" = 1")
+                      .arg(QLatin1String(kQcListColumns)));
+    if (!runQcListSelect(query, {id}, out, keys)) {
+        logSqlError("Indexdb::queryQcListRowsAbove", query);
+        return false;
+    }
+    return true;
+}
+
+int Indexdb::maxQcId()
+{
+    QSqlQuery query(m_sqlDatabase);
+    if (!query.exec(QStringLiteral("select ifnull(max(id), 0) from PanelQcResult")) || !query.next()) {
+        logSqlError("Indexdb::maxQcId", query);
+        return -1;
+    }
+    return query.value(0).toInt();
+}
+
+bool Indexdb::queryQcListRows(const QList<int>& ids, QVector<PanelQcResult>* out, QVector<QVariant>* keys)
+{
+    if (ids.isEmpty())
+        return true;
+    QStringList marks;
+    QVariantList values;
+    for (int id : ids) {
+        marks << QStringLiteral("?");
+        values << id;
+    }
+    QSqlQuery query(m_sqlDatabase);
+    query.setForwardOnly(true);
+    // "+show": found by id, not through the list's index.
+    query.prepare(QStringLiteral("select %1 from PanelQcResult where +\"show\" = 1 and id in (%2)")
+                      .arg(QLatin1String(kQcListColumns), marks.join(QLatin1Char(','))));
+    if (!runQcListSelect(query, values, out, keys)) {
+        logSqlError("Indexdb::queryQcListRows", query);
+        return false;
+    }
+    return true;
 }
 
 bool Indexdb::queryQcById(int id, PanelQcResult* out)

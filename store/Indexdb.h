@@ -65,6 +65,18 @@ public:
 
     // Shown QC results (show = 1) matching the filter, newest first.
     bool queryQc(const QcQueryFilter& filter, QVector<PanelQcResult>* out);
+    // One page of shown QC results (matching the filter, when given), newest first, after `after`
+    // (from the start when null), at most `limit` rows. Reads only what the QC list shows: id,
+    // check time, material, lot, department and machine. Each result's stored check time is
+    // appended to `keys`.
+    bool queryQcListPage(const QcQueryFilter* filter, const ListKey* after, int limit, QVector<PanelQcResult>* out,
+                         QVector<QVariant>* keys);
+    // The same columns of the shown QC results with these ids, in no set order.
+    bool queryQcListRows(const QList<int>& ids, QVector<PanelQcResult>* out, QVector<QVariant>* keys);
+    // The same columns of the shown QC results with an id above `id`, in no set order.
+    bool queryQcListRowsAbove(int id, QVector<PanelQcResult>* out, QVector<QVariant>* keys);
+    // The largest id of PanelQcResult, 0 when empty, -1 on failure.
+    int maxQcId();
     // The QC result with this id, shown or not. False when missing.
     bool queryQcById(int id, PanelQcResult* out);
     // QC results in the QC recycle bin (show = 0), newest first.

@@ -85,14 +85,24 @@ const char* const kMoveQcRuns[] = {
     "SELECT chkdatetime, 0, ifnull(QcLot, ''), ifnull(speciesname, ''), testresults, panelid, panelindex, "
     "ifnull(CAST(panellot AS TEXT), ''), machineid, ifnull(inspectorname, ''), ifnull(reviewername, ''), 1, "
     "ifnull(Errcode, ''), ifnull(patientinfo, '') "
-    "FROM PanelChkResult WHERE testType = 1 AND state = 1 AND status = 1 ORDER BY id",
-    "UPDATE PanelChkResult SET status = 0 WHERE testType = 1 AND state = 1 AND status = 1",
+    "FROM PanelChkResult INDEXED BY idx_chk_qcrun WHERE testType = 1 AND state = 1 AND status = 1 ORDER BY id",
+    "UPDATE PanelChkResult INDEXED BY idx_chk_qcrun SET status = 0 WHERE testType = 1 AND state = 1 AND status = 1",
 };
 
+// Made before the QC runs are moved, so that the move finds what is left to move through an index
+// of those rows alone (empty once everything is moved) rather than by reading every live row.
 const char* const kIndexes[] = {
     "CREATE INDEX IF NOT EXISTS idx_chk_live ON PanelChkResult (state, status, chkdatetime)",
     "CREATE INDEX IF NOT EXISTS idx_chk_machine ON PanelChkResult (machineid)",
-    "CREATE INDEX IF NOT EXISTS idx_qc_show ON PanelQcResult (\"show\", chkdatetime)",
+    // QC runs left among the sample results, still to be moved.
+    "CREATE INDEX IF NOT EXISTS idx_chk_qcrun ON PanelChkResult (id) WHERE testType = 1 AND state = 1 AND status = 1",
+    // QC runs moved already, per machine: the result count finds them without walking the
+    // machine's rows (files of older versions hold such rows; newer ones store QC runs apart).
+    "CREATE INDEX IF NOT EXISTS idx_chk_moved ON PanelChkResult (machineid) "
+    "WHERE ifnull(testType, 0) = 1 AND ifnull(status, 1) = 0 AND ifnull(testresults, '') <> ''",
+    // The QC list's columns in its order: a page reads the index alone.
+    "CREATE INDEX IF NOT EXISTS idx_qc_list ON PanelQcResult (\"show\", chkdatetime, id, QcProduct, QcLot, division, machineid)",
+    "DROP INDEX IF EXISTS idx_qc_show",
     "CREATE INDEX IF NOT EXISTS idx_qc_machine ON PanelQcResult (machineid)",
 };
 
@@ -139,6 +149,12 @@ bool runUpgrade(QSqlDatabase& db)
             qDebug() << "dbHelper::upgradeSchema add column" << name << c.name;
         }
     }
+    for (const char* sql : kIndexes) {
+        if (!query.exec(QLatin1String(sql))) {
+            logSqlError("dbHelper::upgradeSchema", query);
+            return false;
+        }
+    }
     for (const char* sql : kMoveQcRuns) {
         if (!query.exec(QLatin1String(sql))) {
             logSqlError("dbHelper::upgradeSchema", query);
@@ -147,12 +163,6 @@ bool runUpgrade(QSqlDatabase& db)
     }
     if (query.numRowsAffected() > 0)
         qDebug() << "dbHelper::upgradeSchema QC runs moved to PanelQcResult:" << query.numRowsAffected();
-    for (const char* sql : kIndexes) {
-        if (!query.exec(QLatin1String(sql))) {
-            logSqlError("dbHelper::upgradeSchema", query);
-            return false;
-        }
-    }
     return true;
 }
 

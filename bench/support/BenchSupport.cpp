@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include "FileUtils.h"
+#include "IniFile.h"
 #include "Indexdb.h"
 #include "SystemSettings.h"
 #include "dbHelper.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QImage>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <algorithm>
 #include <cstdio>
@@ -29,6 +31,80 @@ PanelChkRecord benchRecord(int i)
     r.animalsexname = QStringLiteral("0");
     r.sampletypename = QStringLiteral("0");
     return r;
+}
+
+PanelQcResult benchQcRun(int i)
+{
+    PanelQcResult r;
+    r.machineid = QStringLiteral("CDSIM0001");
+    r.chkdatetime = QDateTime(QDate(2020, 1, 1), QTime(8, 5)).addSecs(qint64(i) * 3600);
+    r.QcProduct = i % 2;
+    r.QcLot = QStringLiteral("QC24%1").arg(i % 12, 2, 10, QLatin1Char('0'));
+    r.division = QString::number(i % 6);
+    r.panelid = 3;
+    r.panelindex = i % 40;
+    r.panellot = QStringLiteral("2401");
+    r.result = QStringLiteral("[{\"N\":\"TP\",\"I\":[65.2,0,0,64,0,\"g/L\"]},"
+                              "{\"N\":\"ALB\",\"I\":[31.4,0,0,30,0,\"g/L\"]},"
+                              "{\"N\":\"ALT\",\"I\":[45,0,0,44,0,\"U/L\"]}]");
+    r.Errcode = QStringLiteral("0000");
+    r.patientinfo = QStringLiteral("{\"Qc\":true}");
+    return r;
+}
+
+int storeClinicMix(int samples)
+{
+    Indexdb db;
+    QSqlDatabase::database().transaction();
+    int runs = 0;
+    for (int i = 0; i < samples; ++i) {
+        PanelChkRecord r = benchRecord(i);
+        if (i % 5 < 2) {
+            r.mastername = QStringLiteral("Owner %1").arg(i);
+            r.sampletypename = QStringLiteral("1");
+            r.sendinspectorname = QStringLiteral("Dr. Rossi");
+            r.sendinspectordate = r.chkdatetime.addSecs(-1800);
+            r.sampletime = r.chkdatetime.addSecs(-3600);
+            r.inspectorname = QStringLiteral("Bianchi");
+            r.reviewername = QStringLiteral("Verdi");
+            r.clinicalinformation = QStringLiteral("Vomiting for two days, reduced appetite, mild fever.");
+            r.remark = QStringLiteral("Fasted 12 h");
+        }
+        if (i % 50 == 49)
+            r.state = 0;
+        db.insertData(r);
+        if (i % 6 == 5) {
+            PanelQcResult qc = benchQcRun(runs++);
+            qc.chkdatetime = r.chkdatetime.addSecs(60);
+            db.insertQcResult(qc);
+        }
+    }
+    QSqlDatabase::database().commit();
+    return runs;
+}
+
+void writeBenchLanguage(const QString& language)
+{
+    writeIniValues(QStringLiteral("./saveFile/systemsetting.ini"), QStringLiteral("ChangeLanguage"),
+                   {{QStringLiteral("Language"), language}});
+}
+
+double sqliteToolMs(const QString& file, const QString& sql)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("sqlite3"), {file});
+    if (!tool.waitForStarted(5000))
+        return -1;
+    tool.write(QByteArray(".timer on\n") + sql.toUtf8() + ";\n");
+    tool.closeWriteChannel();
+    if (!tool.waitForFinished(60000))
+        return -1;
+    // "Run Time: real 0.004 user 0.003 sys 0.000"
+    const QByteArray out = tool.readAllStandardOutput();
+    const int at = out.lastIndexOf("Run Time: real ");
+    if (at < 0)
+        return -1;
+    return out.mid(at + 15).split(' ').value(0).toDouble() * 1000.0;
 }
 
 void storeBenchRecords(int count)

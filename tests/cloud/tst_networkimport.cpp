@@ -490,6 +490,58 @@ private slots:
         QVERIFY(!configAccess::getInstance()->getProjectNames().isEmpty());
     }
 
+    // In the background: the call returns before anything is read; the open file is read on
+    // until the complete download replaces it, a half download replaces nothing.
+    void configDownloadInTheBackground()
+    {
+        const auto bytes = [](const QString& name) {
+            QFile f(name);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QString servedName = LocalCloud::dir() + "/config.db";
+        const QByteArray good = bytes(servedName);
+        configAccess::getInstance()->closeConfigDb();
+        QVERIFY(QFile::remove("config.db") || !QFile::exists("config.db"));
+        QVERIFY(QFile::copy(servedName, "config.db"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "mark");
+            db.setDatabaseName("config.db");
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("create table oldFileMark (x)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("mark");
+        QVERIFY(!configAccess::getInstance()->getProjectNames().isEmpty()); // the old file, open
+        const QByteArray old = bytes("config.db");
+        QVERIFY(old != good);
+
+        QObject context;
+        bool ended = false, replaced = false;
+        const auto done = [&](bool r) {
+            ended = true;
+            replaced = r;
+        };
+        httpBusiness::startConfigDbDownload(&context, done);
+        QVERIFY(!ended);
+        QCOMPARE(bytes("config.db"), old);
+        QTRY_VERIFY(ended);
+        QVERIFY(replaced);
+        QCOMPARE(bytes("config.db"), good);
+        QVERIFY(!configAccess::getInstance()->getProjectNames().isEmpty());
+
+        QFile served(servedName);
+        QVERIFY(served.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(served.write(good.left(good.size() / 2)) > 0);
+        served.close();
+        ended = false;
+        httpBusiness::startConfigDbDownload(&context, done);
+        QTRY_VERIFY(ended);
+        QVERIFY(!replaced);
+        QCOMPARE(bytes("config.db"), good);
+        QVERIFY(served.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(served.write(good), qint64(good.size()));
+    }
+
     void killedDuringImportThenImportedAgain()
     {
         const QString device = "NI-K";

@@ -1,5 +1,6 @@
 // The result list loaded in pages: scrolling loads the rest in the store's order, arriving
 // results land at their place while pages are partly loaded, selection and ticks stay.
+#include "AnalyzerConversation.h"
 #include "Historyrecord.h"
 #include "Index.h"
 #include "Indexdb.h"
@@ -9,7 +10,9 @@
 #include "StoreTestUtil.h"
 #include "TestSupport.h"
 #include "ui_Historyrecord.h"
+#include "dbHelper.h"
 #include "ui_Index.h"
+#include "wgtQcReport.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -123,9 +126,19 @@ private slots:
         QCOMPARE(listedIds(w), all); // every result once, results without a check time last
         QVERIFY(!w.form()->tableWidget->model()->canFetchMore(QModelIndex()));
 
-        // A reload reads the rows loaded so far again, no fewer.
+        // A refresh reads the first page again, the rows beyond it go (scrolling brings them
+        // back); a selected row stays selected when it is on that page.
+        QTableView* t = w.form()->tableWidget;
+        t->selectRow(3);
         w.refreshTable();
+        QCOMPARE(listedIds(w), all.mid(0, page));
+        QCOMPARE(selectedIds(w), QStringList{all.at(3)});
+        scrollToEnd(w);
         QCOMPARE(listedIds(w), all);
+        t->selectRow(400);
+        w.refreshTable();
+        QCOMPARE(listedIds(w), all.mid(0, page));
+        QVERIFY(selectedIds(w).isEmpty());
     }
 
     void arrivingResultsWhilePagesArePartlyLoaded()
@@ -187,6 +200,61 @@ private slots:
         QVERIFY(listedIds(w).contains(ticked));
         QCOMPARE(m->tickedIds(), QList<int>{ticked.toInt()});
         QCOMPARE(listedIds(w), liveIds());
+    }
+
+    // A stored sample result goes to the result list only; a stored QC run is one new row of the
+    // QC tab, which is not read again.
+    void storedRecordsGoToTheirOwnList()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        addResult(QDateTime(QDate(2024, 5, 1), QTime(8, 0)), "A");
+        Index w;
+        auto* conversation = w.findChild<AnalyzerConversation*>();
+        QVERIFY(conversation);
+        QAbstractItemModel* qc = w.form()->wgt_qc_report->findChild<QTableView*>("tableWidget_qc")->model();
+        QSignalSpy qcReset(qc, &QAbstractItemModel::modelReset);
+        QSignalSpy qcInserted(qc, &QAbstractItemModel::rowsInserted);
+        QSignalSpy qcChanged(qc, &QAbstractItemModel::dataChanged);
+
+        const int sample = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "B");
+        emit conversation->resultStored(2, false);
+        QCOMPARE(listedIds(w).first(), QString::number(sample));
+        QCOMPARE(qcReset.count() + qcInserted.count() + qcChanged.count(), 0);
+
+        PanelQcResult run;
+        run.machineid = QStringLiteral("M1");
+        run.chkdatetime = QDateTime(QDate(2024, 5, 3), QTime(8, 0));
+        run.result = QStringLiteral("[]");
+        QVERIFY(Indexdb().insertQcResult(run));
+        emit conversation->resultStored(3, true);
+        QCOMPARE(qcInserted.count(), 1);
+        QCOMPARE(qcReset.count(), 0);
+        QCOMPARE(qc->rowCount(), 1);
+        QCOMPARE(listedIds(w).size(), 2);
+    }
+
+    // After a switch to a database file with smaller ids (network to serial mode), results
+    // arriving in it still show.
+    void arrivalsShowAfterASwitchOfFiles()
+    {
+        TempWorkDir dir;
+        QVERIFY(prepareMainDatabase());
+        dbHelper::setAcquisitionMode(3);
+        dbHelper::getInstance()->close();
+        QVERIFY(dbHelper::upgradeSchema("database.db3") && dbHelper::getInstance()->openDatabase());
+        for (int i = 0; i < 5; ++i)
+            addResult(QDateTime(QDate(2024, 5, 1), QTime(8, i)), "net");
+        Index w;
+        QCOMPARE(listedIds(w).size(), 5);
+        dbHelper::setAcquisitionMode(2);
+        dbHelper::getInstance()->close();
+        QVERIFY(dbHelper::getInstance()->openDatabase());
+        w.refreshTable();
+        QVERIFY(listedIds(w).isEmpty());
+        const int id = addResult(QDateTime(QDate(2024, 5, 2), QTime(8, 0)), "serial");
+        w.showNewResults();
+        QCOMPARE(listedIds(w), QStringList{QString::number(id)});
     }
 
     // Results restored from the recycle list come back as their rows, the list otherwise kept.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTranslator>
 
@@ -110,6 +111,60 @@ private slots:
         QApplication::sendEvent(t->viewport(), &help);
         QCOMPARE(QToolTip::text(), lot);
         QToolTip::hideText();
+    }
+
+    // The list loads in pages as it scrolls, in the store's order; an arriving QC run lands as
+    // one row at its place, selection and detail kept; a refresh reads the first page only and
+    // keeps the selection when its row is on it.
+    void loadsInPagesArrivalsAsRows()
+    {
+        QSqlDatabase::database().transaction();
+        for (int i = 0; i < 450; ++i)
+            QcTestDb::insert(i % 2, QString("L%1").arg(i), "2", "M1", m_day.addSecs((i * 37 % 450 / 7) * 60));
+        QcTestDb::insert(0, "untimed", "", "M1", QDateTime());
+        QSqlDatabase::database().commit();
+        QVector<PanelQcResult> all;
+        QVERIFY(Indexdb().queryQc(QcQueryFilter(), &all));
+        QStringList want;
+        for (const PanelQcResult& r : all)
+            want << QString::number(r.id);
+
+        wgtQcReport w;
+        QTableView* t = list(w);
+        QAbstractItemModel* m = t->model();
+        QCOMPARE(column(t, wgtQcReport::ColId), want.mid(0, 200));
+        while (m->canFetchMore(QModelIndex()))
+            m->fetchMore(QModelIndex());
+        QCOMPARE(column(t, wgtQcReport::ColId), want);
+
+        t->selectRow(5);
+        const int chosen = w.currentId();
+        QCOMPARE(chosen, want.at(5).toInt());
+        QSignalSpy reset(m, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(m, &QAbstractItemModel::rowsInserted);
+        const int newest = QcTestDb::insert(1, "NEW", "2", "M1", m_day.addDays(5));
+        w.showNewResults();
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(column(t, wgtQcReport::ColId).first(), QString::number(newest));
+        QCOMPARE(column(t, wgtQcReport::ColDivision).first(), QString::fromUtf8("急诊科"));
+        QCOMPARE(w.currentId(), chosen);
+        QCOMPARE(t->selectionModel()->selectedRows().value(0).row(), 6);
+        w.showNewResults(); // nothing new: nothing changes
+        QCOMPARE(inserted.count(), 1);
+
+        w.refreshData();
+        QCOMPARE(rows(t), 200);
+        QCOMPARE(w.currentId(), chosen);
+        QCOMPARE(t->selectionModel()->selectedRows().value(0).row(), 6);
+        t->selectRow(199);
+        while (m->canFetchMore(QModelIndex()))
+            m->fetchMore(QModelIndex());
+        t->selectRow(rows(t) - 1);
+        w.refreshData();
+        QCOMPARE(rows(t), 200);
+        QCOMPARE(w.currentId(), -1);
+        QVERIFY(t->selectionModel()->selectedRows().isEmpty());
     }
 
     void selectionShowsTheAnalytes()
