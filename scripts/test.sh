@@ -17,6 +17,8 @@ run_ctest() {
   local rc=${PIPESTATUS[0]}
   local n
   n=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+  echo "slowest in $dir:"
+  sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/  \2 s  \1/p' "$log" | sort -rn | sed -n 1,5p
   rm -f "$log"
   [ "$rc" -eq 0 ] && [ -n "$n" ] || return 1
   passed=$((passed + n))
@@ -42,4 +44,5 @@ for extra in scripts/test.d/*.sh; do
   bash "$extra"
 done
 
+echo "time: ${SECONDS} s"
 echo "tests: $passed passed, 0 failed"
