@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(request.value("panelId").toInt(), 3);
         QCOMPARE(request.value("panelLot").toInt(), 20240105);
         QCOMPARE(request.value("testResults").toString(), results);
-        QTest::qWait(100);
+        QApplication::processEvents();
         saveShot(d, "dlgairesult_waiting");
 
         server.sendOkHead();

@@ -14,8 +14,10 @@
 #include "dbHelper.h"
 #include "ui_Index.h"
 
+#include <QApplication>
 #include <QJsonArray>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -137,7 +139,8 @@ private slots:
 
         saveShot(w, "networkroad_Chinese");
         setLanguage("English");
-        QTest::qWait(200);
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
         saveShot(w, "networkroad_English");
         QCOMPARE(w.form()->modelabel->text(), QString("Data acquisition mode: network..."));
         setLanguage("Chinese");
@@ -172,8 +175,9 @@ private slots:
             QSettings mode("./saveFile/database.ini", QSettings::IniFormat);
             mode.setValue("systemCfg/get", 2);
         }
+        QSignalSpy notices(Rabbitmq::getInstance(), &Rabbitmq::reciveRabbit);
         QVERIFY(LocalCloud::addReports("NR-B", 2));
-        QTest::qWait(1500);
+        QVERIFY(notices.wait(15000)); // the window has had the notice
         QCOMPARE(localCount("NR-B"), 11);
     }
 

@@ -350,7 +350,10 @@ private slots:
         (void)QTest::qWaitFor([] { return !PcComData::getInstance()->isPortInUse(); }, 2000);
         connectTo(w, sim2.port());
         QVERIFY(QTest::qWaitFor([] { return storedCount(kMachine) >= 5; }, 20000));
-        QTest::qWait(1500);
+        // Two more polls answered: nothing further is asked for or stored.
+        const auto polls = [&] { return sim2.log().filter(QStringLiteral("-> ReResultSize 5")).size(); };
+        const int seen = polls();
+        QTRY_VERIFY_WITH_TIMEOUT(polls() >= seen + 2, 10000);
         QCOMPARE(storedCount(kMachine), 5);
         QCOMPARE(sim2.servedRowids(), QList<int>({4, 5}));
     }

@@ -190,8 +190,9 @@ bool showAndSettle(QWidget* w)
     w->show();
     if (!QTest::qWaitForWindowExposed(w))
         return false;
+    // Let the layouts take the window's size and texts.
+    QApplication::sendPostedEvents();
     QApplication::processEvents();
-    QTest::qWait(50);
     return true;
 }
 }
@@ -199,6 +200,44 @@ bool showAndSettle(QWidget* w)
 class tst_textsfit : public QObject
 {
     Q_OBJECT
+    // One main window per language (the rows come grouped by language), opened in that language
+    // over a database of two results; each row's dialog is opened over it.
+    QScopedPointer<Index> m_main;
+    QScopedPointer<TempWorkDir> m_dir;
+    QString m_language;
+    QSize m_normal;
+
+    void closeMain()
+    {
+        m_main.reset();
+        m_dir.reset();
+        m_language.clear();
+    }
+
+    bool openMain(const QString& language)
+    {
+        closeMain();
+        m_dir.reset(new TempWorkDir);
+        if (!prepareMainDatabase())
+            return false;
+        for (const char* sample : {"S001", "S002"}) {
+            PanelChkRecord r = sampleRecord(sample);
+            if (!Indexdb().insertData(r))
+                return false;
+        }
+        if (!setLanguage(language))
+            return false;
+        m_main.reset(new Index);
+        m_language = language;
+        // The size the window opens with (the offscreen screen would squeeze it).
+        m_normal = m_main->size();
+        if (!showAndSettle(m_main.data()))
+            return false;
+        m_main->resize(m_normal);
+        QApplication::processEvents();
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -207,7 +246,11 @@ private slots:
         // A desktop's default font; the offscreen platform has none of its own.
         QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     }
-    void cleanup() { QVERIFY(setLanguage("Chinese")); }
+    void cleanupTestCase()
+    {
+        closeMain();
+        QVERIFY(setLanguage("Chinese"));
+    }
 
     void windowsShowWholeTexts_data()
     {
@@ -223,24 +266,18 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, window);
-        TempWorkDir dir;
-        QVERIFY(prepareMainDatabase());
-        for (const char* sample : {"S001", "S002"}) {
-            PanelChkRecord r = sampleRecord(sample);
-            QVERIFY(Indexdb().insertData(r));
-        }
-        QVERIFY(setLanguage(language));
-
-        Index main;
+        // "main-empty" opens each language's window: no result is chosen yet.
+        if (window == "main-empty" || m_language != language)
+            QVERIFY(openMain(language));
+        Index& main = *m_main;
+        main.form()->tabWidget->setCurrentIndex(window == "main-qc" ? 1 : 0);
         if (window != "main-empty")
             main.form()->tableWidget->selectRow(0);
         QScopedPointer<QWidget> dialog;
         QWidget* shown = &main;
         if (window == "main-tests")   // the acquisition mode shown beside the port
             main.form()->modelabel->setText(QCoreApplication::translate("Index", "当前获取数据模式为 串口模式..."));
-        if (window == "main-qc") {
-            main.form()->tabWidget->setCurrentIndex(1);
-        } else if (window == "merged") {
+        if (window == "merged") {
             PanelChkRecord r = sampleRecord("S001");
             dialog.reset(new ConsolidatedReport(r, &main));
         } else if (window.startsWith("printsettings")) {
@@ -272,10 +309,7 @@ private slots:
         } else if (window == "login") {
             dialog.reset(new dlgLogin(&main));
         }
-        // The size the window opens with (the offscreen screen would squeeze it).
-        const QSize normal = main.size();
-        QVERIFY(showAndSettle(&main));
-        main.resize(normal);
+        QApplication::sendPostedEvents();
         QApplication::processEvents();
         if (dialog) {
             shown = dialog.data();

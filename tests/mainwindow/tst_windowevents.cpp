@@ -230,7 +230,7 @@ private slots:
             QTest::keyClick(&w, Qt::Key_F6);
             QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 5000);
             QCOMPARE(shown, QStringList({entry}));
-            QTest::qWait(50);
+            QApplication::processEvents();
             QVERIFY(!QApplication::activeModalWidget());
         }
 

@@ -150,8 +150,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(setLanguage("English"));
+        // let the layouts take the new texts
+        QApplication::sendPostedEvents();
         QApplication::processEvents();
-        QTest::qWait(200); // let the layouts take the new texts
         keepShot(w.grab().toImage(), "mainwindow-english");
         QCOMPARE(w.form()->pushButton_3->text(), QStringLiteral("Print (F2)"));
         QCOMPARE(w.form()->speciesname->currentText(), QStringLiteral("Surgery"));

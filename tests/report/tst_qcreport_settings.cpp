@@ -79,11 +79,10 @@ private slots:
         QVERIFY(QFile::exists("printSetTemplate.json"));
         // an empty custom text shows the placeholder, numbered
         QVERIFY(page->previewTool->m_body.contains(QStringLiteral("<strong>14) </strong>责任声明")));
-        QTest::qWait(50);
         const QList<QPrintPreviewWidget*> previews =
             w.findChild<QWidget*>("wgt_print_template_qc")->findChildren<QPrintPreviewWidget*>();
         QCOMPARE(previews.size(), 1);
-        QVERIFY(previews.first()->isVisible());
+        QTRY_VERIFY(previews.first()->isVisible());
         QVERIFY(previews.first()->width() > 300);
         const QImage shot = w.grab().toImage();
         QVERIFY(!shot.isNull());
@@ -210,7 +209,7 @@ private slots:
         QVERIFY(w.previewPage()->previewTool);
         w.resize(700, 500);
         w.show();
-        QTest::qWait(50);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!w.grab().isNull());
     }
 };
