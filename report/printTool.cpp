@@ -16,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QWidget>
 
 #include <cmath>
@@ -29,6 +30,34 @@ QTextDocument* layoutDocument(const QString& html, double width, double height)
     doc->setPageSize(QSizeF(width, height));
     doc->setHtml(html);
     return doc;
+}
+
+double rightEdge(const QTextDocument& doc, QTextFrame* frame)
+{
+    double right = doc.documentLayout()->frameBoundingRect(frame).right();
+    for (QTextFrame* child : frame->childFrames())
+        right = qMax(right, rightEdge(doc, child));
+    return right;
+}
+
+// The scale that brings what a document laid out at `width` really takes back within that
+// width; 1 when it fits. Qt's table layout can end a nested table past its cell: the result
+// bar, with its collapsed cell borders, runs a few units over at many widths.
+double fitScale(const QTextDocument& doc, double width)
+{
+    const double right = qMax(doc.documentLayout()->documentSize().width(), rightEdge(doc, doc.rootFrame()));
+    return right > width && width > 0 ? width / right : 1.0;
+}
+
+// Draws the part of the document in `clip` (document units, as wide as the page) at the
+// painter's origin, shrunk by `scale` so that nothing reaches past the page's width.
+void drawScaled(QPainter& painter, QTextDocument& doc, double scale, const QRectF& clip)
+{
+    painter.save();
+    painter.scale(scale, scale);
+    painter.translate(-clip.x(), -clip.y());
+    doc.drawContents(&painter, QRectF(clip.x(), clip.y(), clip.width() / scale, clip.height()));
+    painter.restore();
 }
 
 } // namespace
@@ -170,6 +199,10 @@ bool printTool::printDocument(QPrinter* printer)
     const int P = body->pageCount();
     const bool showTitle = !flow && hT != 0;
     const bool showContact = !flow && hC != 0;
+    // Laid out at the printable width, but drawn within it even where the layout ran past it.
+    const double titleScale = fitScale(*title, W);
+    const double contactScale = fitScale(*contact, W);
+    const double bodyScale = fitScale(*body, W);
 
     QPainter painter;
     if (!painter.begin(printer)) {
@@ -185,18 +218,15 @@ bool printTool::printDocument(QPrinter* printer)
         painter.save();
         for (int slot = 0; slot < n && p < P; ++slot) {
             if (showTitle) {
-                title->drawContents(&painter, QRectF(0, 0, W, hT));
+                drawScaled(painter, *title, titleScale, QRectF(0, 0, W, hT));
                 drawPageMark(&painter, int(hT), int(W));
                 painter.translate(0, hT + 10);
             }
-            painter.save();
-            painter.translate(0, -p * bodyH);
-            body->drawContents(&painter, QRectF(0, p * bodyH, W, bodyH));
-            painter.restore();
+            drawScaled(painter, *body, bodyScale, QRectF(0, p * bodyH, W, bodyH));
             if (showContact) {
                 drawPageMark(&painter, int(bodyH), int(W));
                 painter.translate(0, bodyH + 10);
-                contact->drawContents(&painter, QRectF(0, 0, W, hC));
+                drawScaled(painter, *contact, contactScale, QRectF(0, 0, W, hC));
                 painter.translate(0, hC);
             } else {
                 painter.translate(0, bodyH);

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 
 // The test report as a PDF file, read back with poppler's tools.
@@ -96,16 +97,25 @@ private slots:
 
     // The result bar stays on the page in every paper mode: the marker of a result far above
     // the range, in the last "High" cell, is drawn whole with the bar's right edge after it.
+    // QtTest lays out at 96 dpi (Qt::AA_Use96Dpi); the program prints at the screen's
+    // resolution (100 dpi on the offscreen platform), another printable width in units.
     void gaugeFitsThePrintableWidth_data()
     {
         QTest::addColumn<int>("paper");
-        QTest::newRow("no side margins") << 0;
-        QTest::newRow("A5 landscape") << 1;
-        QTest::newRow("A4") << 2;
+        QTest::addColumn<bool>("screenDpi");
+        QTest::newRow("no side margins") << 0 << false;
+        QTest::newRow("A5 landscape") << 1 << false;
+        QTest::newRow("A4") << 2 << false;
+        QTest::newRow("no side margins, screen dpi") << 0 << true;
+        QTest::newRow("A5 landscape, screen dpi") << 1 << true;
+        QTest::newRow("A4, screen dpi") << 2 << true;
     }
     void gaugeFitsThePrintableWidth()
     {
         QFETCH(int, paper);
+        QFETCH(bool, screenDpi);
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, !screenDpi);
+        const auto back = qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true); });
         TempWorkDir dir;
         chkReportPage page;
         fillPage(page, 1);
