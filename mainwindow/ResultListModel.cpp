@@ -71,40 +71,24 @@ void ResultListModel::showSearch(const QueryFilter& filter)
 void ResultListModel::resetTo(const QueryFilter* filter)
 {
     m_filter.reset(filter ? new QueryFilter(*filter) : nullptr);
-    // The largest id of the file now open (after a switch of files it may be smaller).
-    const int seen = m_db->maxResultId();
-    if (seen >= 0)
-        m_seenId = seen;
-    resetToFirstPage();
+    restart();
 }
 
-void ResultListModel::reload()
+int ResultListModel::maxStoredId()
 {
-    const int seen = m_db->maxResultId();
-    if (reloadFirstPage() && seen >= 0)
-        m_seenId = seen;
+    return m_db->maxResultId();
 }
 
-QList<int> ResultListModel::addNewResults()
+bool ResultListModel::readRowsAbove(int id, QVector<Row>* out)
 {
-    // A search shows what matched when it ran; Index lists everything again instead.
-    if (m_filter)
-        return {};
     QVector<PanelChkRecord> records;
     QVector<QVariant> keys;
-    if (!m_db->queryListRowsAbove(m_seenId, &records, &keys)) {
-        qDebug() << "ResultListModel::addNewResults query failed";
-        return {};
+    if (!m_db->queryListRowsAbove(id, &records, &keys)) {
+        qDebug() << "ResultListModel::readRowsAbove query failed";
+        return false;
     }
-    QList<int> added;
-    for (const Row& row : rowsOf(records, keys)) {
-        m_seenId = qMax(m_seenId, row.id);
-        if (rowOfId(row.id) >= 0)
-            continue;
-        if (placeRow(row.id, &row))
-            added << row.id;
-    }
-    return added;
+    *out = rowsOf(records, keys);
+    return true;
 }
 
 void ResultListModel::refreshResults(const QList<int>& ids)

@@ -31,14 +31,6 @@ public:
     // Lists the results of a search from the first page.
     void showSearch(const QueryFilter& filter);
     bool isSearch() const { return m_filter != nullptr; }
-    // Reads the first page again: rows that went are removed, new ones inserted and changed ones
-    // reported, each row keeping its place in the views; rows loaded beyond the first page go
-    // (scrolling loads them again). Every tick is cleared.
-    void reload();
-    // Reads back the live results stored since the last read and inserts each as one row at its
-    // place (when that place is among the rows loaded so far; the next page brings it otherwise).
-    // Ticks stay. Nothing while a search is shown. The ids inserted.
-    QList<int> addNewResults();
     // Reads these results again: each row is updated, moved, or removed when no longer listed.
     void refreshResults(const QList<int>& ids);
     // Removes the rows of these results.
@@ -49,10 +41,11 @@ private:
     friend class PagedListModel<ResultListModel, 10>;
     void resetTo(const QueryFilter* filter);
     bool readPage(const PageKey* after, int limit, QVector<Row>* out);
+    bool readRowsAbove(int id, QVector<Row>* out);
+    int maxStoredId();
     QVector<Row> rowsOf(const QVector<PanelChkRecord>& records, const QVector<QVariant>& keys) const;
 
     static_assert(ColumnCount == 10, "the page rows hold every column");
     Indexdb* m_db;
     std::unique_ptr<QueryFilter> m_filter;
-    int m_seenId = 0; // largest result id read so far
 };

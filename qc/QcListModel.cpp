@@ -58,39 +58,24 @@ QVector<QcListModel::Row> QcListModel::rowsOf(const QVector<PanelQcResult>& list
 void QcListModel::showFilter(const QcQueryFilter* filter)
 {
     m_filter.reset(filter ? new QcQueryFilter(*filter) : nullptr);
-    // The largest id of the file now open (after a switch of files it may be smaller).
-    const int seen = m_db->maxQcId();
-    if (seen >= 0)
-        m_seenId = seen;
-    resetToFirstPage();
+    restart();
 }
 
-void QcListModel::reload()
+int QcListModel::maxStoredId()
 {
-    const int seen = m_db->maxQcId();
-    if (reloadFirstPage() && seen >= 0)
-        m_seenId = seen;
+    return m_db->maxQcId();
 }
 
-QList<int> QcListModel::addNewResults()
+bool QcListModel::readRowsAbove(int id, QVector<Row>* out)
 {
-    if (m_filter)
-        return {};
     QVector<PanelQcResult> list;
     QVector<QVariant> keys;
-    if (!m_db->queryQcListRowsAbove(m_seenId, &list, &keys)) {
-        qDebug() << "QcListModel::addNewResults query failed";
-        return {};
+    if (!m_db->queryQcListRowsAbove(id, &list, &keys)) {
+        qDebug() << "QcListModel::readRowsAbove query failed";
+        return false;
     }
-    QList<int> added;
-    for (const Row& row : rowsOf(list, keys)) {
-        m_seenId = qMax(m_seenId, row.id);
-        if (rowOfId(row.id) >= 0)
-            continue;
-        if (placeRow(row.id, &row))
-            added << row.id;
-    }
-    return added;
+    *out = rowsOf(list, keys);
+    return true;
 }
 
 void QcListModel::refreshResults(const QList<int>& ids)

@@ -27,13 +27,6 @@ public:
     // none ticked.
     void showFilter(const QcQueryFilter* filter);
     bool isSearch() const { return m_filter != nullptr; }
-    // Reads the first page again, each row kept keeping its place in the views; rows loaded
-    // beyond it go. Every tick is cleared.
-    void reload();
-    // Reads back the QC results stored since the last read and inserts each as one row at its
-    // place (when among the loaded rows). Ticks stay. Nothing while a search is shown. The ids
-    // inserted.
-    QList<int> addNewResults();
     // Reads these QC results again: each row is updated, moved, or removed when no longer shown.
     void refreshResults(const QList<int>& ids);
 
@@ -42,9 +35,10 @@ private:
     friend class PagedListModel<QcListModel, 7>;
     static_assert(ColumnCount == 7, "the page rows hold every column");
     bool readPage(const PageKey* after, int limit, QVector<Row>* out);
+    bool readRowsAbove(int id, QVector<Row>* out);
+    int maxStoredId();
     static QVector<Row> rowsOf(const QVector<PanelQcResult>& list, const QVector<QVariant>& keys);
 
     Indexdb* m_db;
     std::unique_ptr<QcQueryFilter> m_filter;
-    int m_seenId = 0; // largest QC result id read so far
 };

@@ -9,9 +9,11 @@
 
 // A ticked list loaded in pages as the view scrolls, in the store's order: key (a stored check
 // time, null last) descending, then id descending. Model names ColumnCount and TickColumn and
-// reads a page with readPage(const PageKey* after, int limit, QVector<Row>* out), from the start
-// when `after` is null; false when the store cannot be read. Model befriends TickListModel<Model>
-// and PagedListModel.
+// reads its store with readPage(const PageKey* after, int limit, QVector<Row>* out), from the
+// start when `after` is null, and readRowsAbove(int id, QVector<Row>* out), the rows stored after
+// that id; both false when the store cannot be read. maxStoredId() is the largest id stored (-1
+// when unknown), isSearch() whether a search is shown. Model befriends TickListModel<Model> and
+// PagedListModel.
 template <class Model, int Columns>
 class PagedListModel : public TickListModel<Model>
 {
@@ -55,6 +57,37 @@ public:
         this->beginInsertRows(QModelIndex(), m_rows.size(), m_rows.size() + page.size() - 1);
         m_rows += page;
         this->endInsertRows();
+    }
+
+    // Reads the first page again: rows that went are removed, new ones inserted and changed ones
+    // reported, each row keeping its place in the views; rows loaded beyond the first page go
+    // (scrolling loads them again). Every tick is cleared.
+    void reload()
+    {
+        const int seen = model().maxStoredId();
+        if (reloadFirstPage() && seen >= 0)
+            m_seenId = seen;
+    }
+
+    // Reads back the rows stored since the last read and inserts each as one row at its place
+    // (when that place is among the rows loaded so far; the next page brings it otherwise). Ticks
+    // stay. Nothing while a search is shown: it lists what matched when it ran. The ids inserted.
+    QList<int> addNewResults()
+    {
+        if (model().isSearch())
+            return {};
+        QVector<Row> rows;
+        if (!model().readRowsAbove(m_seenId, &rows))
+            return {};
+        QList<int> added;
+        for (const Row& row : qAsConst(rows)) {
+            m_seenId = qMax(m_seenId, row.id);
+            if (this->rowOfId(row.id) >= 0)
+                continue;
+            if (placeRow(row.id, &row))
+                added << row.id;
+        }
+        return added;
     }
 
     int pageSize() const { return m_pageSize; }
@@ -105,6 +138,16 @@ public:
     }
 
 protected:
+    // Lists from the first page again (a new search, or another file).
+    void restart()
+    {
+        // The largest id of the file now open (after a switch of files it may be smaller).
+        const int seen = model().maxStoredId();
+        if (seen >= 0)
+            m_seenId = seen;
+        resetToFirstPage();
+    }
+
     // The first page, in one reset.
     void resetToFirstPage()
     {
@@ -238,6 +281,7 @@ protected:
     QVector<Row> m_rows;
     bool m_atEnd = true;
     int m_pageSize = 200;
+    int m_seenId = 0; // largest id read so far
 
 private:
     Model& model() { return static_cast<Model&>(*this); }
