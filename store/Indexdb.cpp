@@ -20,6 +20,18 @@ QSqlDatabase mainDb()
     return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
 }
 
+// "?,?,?" for an "in (...)" list; the items are appended to the bound values.
+template <class T>
+QString placeholders(const QList<T>& items, QVariantList* values)
+{
+    QStringList marks;
+    for (const T& item : items) {
+        marks << QStringLiteral("?");
+        *values << item;
+    }
+    return marks.join(QLatin1Char(','));
+}
+
 QString jsonText(const QJsonObject& obj, const char* key)
 {
     const QJsonValue v = obj.value(QLatin1String(key));
@@ -490,12 +502,7 @@ void appendFilter(const QueryFilter& f, QString* sql, QVariantList* values)
             if (!name.isEmpty() && !names.contains(name))
                 names << name;
         }
-        QStringList marks;
-        for (const QString& name : qAsConst(names)) {
-            marks << QStringLiteral("?");
-            *values << name;
-        }
-        *sql += QStringLiteral(" and speciesname in (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+        *sql += QStringLiteral(" and speciesname in (") + placeholders(names, values) + QLatin1Char(')');
     }
     if (!f.projectname.isEmpty()) {
         // The code as a whole JSON string, so that "P" does not find "TP".
@@ -619,17 +626,13 @@ bool Indexdb::queryListRows(const QList<int>& ids, QVector<PanelChkRecord>* out,
 {
     if (ids.isEmpty())
         return true;
-    QStringList marks;
     QVariantList values;
-    for (int id : ids) {
-        marks << QStringLiteral("?");
-        values << id;
-    }
+    const QString marks = placeholders(ids, &values);
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
     // "+state": found by id, not through the list's index.
     query.prepare(QStringLiteral("select %1 from PanelChkResult where +state = 1 and +status = 1 and id in (%2)")
-                      .arg(QLatin1String(kListColumns), marks.join(QLatin1Char(','))));
+                      .arg(QLatin1String(kListColumns), marks));
     return runListSelect(query, "Indexdb::queryListRows", values, out, keys);
 }
 
@@ -810,17 +813,13 @@ bool Indexdb::queryQcListRows(const QList<int>& ids, QVector<PanelQcResult>* out
 {
     if (ids.isEmpty())
         return true;
-    QStringList marks;
     QVariantList values;
-    for (int id : ids) {
-        marks << QStringLiteral("?");
-        values << id;
-    }
+    const QString marks = placeholders(ids, &values);
     QSqlQuery query(m_sqlDatabase);
     query.setForwardOnly(true);
     // "+show": found by id, not through the list's index.
     query.prepare(QStringLiteral("select %1 from PanelQcResult where +\"show\" = 1 and id in (%2)")
-                      .arg(QLatin1String(kQcListColumns), marks.join(QLatin1Char(','))));
+                      .arg(QLatin1String(kQcListColumns), marks));
     if (!runQcListSelect(query, values, out, keys)) {
         logSqlError("Indexdb::queryQcListRows", query);
         return false;
