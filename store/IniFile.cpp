@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "IniTextCodec.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -47,7 +49,8 @@ bool writeIniValues(const QString& fileName, const QString& group, const QVarian
         return false;
     }
     QSettings settings(fileName, QSettings::IniFormat);
-    settings.setIniCodec("UTF8");
+    // Plain UTF-8 as the readers expect, characters beyond U+FFFF included.
+    settings.setIniCodec(IniTextCodec::instance());
     if (!group.isEmpty())
         settings.beginGroup(group);
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)

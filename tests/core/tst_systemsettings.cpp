@@ -84,18 +84,21 @@ private slots:
     void nonAsciiTextIsKept()
     {
         TempWorkDir dir;
-        const QString clinic = QStringLiteral("宠物医院 «Çağ» Ёж — Ñandú");
+        // Characters beyond U+FFFF (emoji, rare CJK) too.
+        const QString clinic = QStringLiteral("宠物医院🐾Clinic «Çağ» Ёж — Ñandú 𩸽");
         QVERIFY(writeIniValues("./saveFile/hospital.ini", "systemCfg",
-                               {{"hospital", clinic}, {"getModeSelect", 1}}));
-        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital").toString(), clinic);
+                               {{"hospital", clinic}, {"getModeSelect", 1}, {"address", QStringLiteral("🐶")}}));
         QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "getModeSelect").toInt(), 1);
-        // Written as UTF-8 text, readable by any reader of the file.
+        // A second write keeps the other keys of the group.
+        QVERIFY(writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"phone", "123"}}));
+        // Written as UTF-8 text: read afresh (a copy, so not from this process's settings cache),
+        // by the program's reader and as bytes.
+        QVERIFY(QFile::copy("saveFile/hospital.ini", "saveFile/fresh.ini"));
+        QCOMPARE(readIniValue("./saveFile/fresh.ini", "systemCfg", "hospital").toString(), clinic);
+        QCOMPARE(readIniValue("./saveFile/fresh.ini", "systemCfg", "address").toString(), QStringLiteral("🐶"));
         QFile f("saveFile/hospital.ini");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(f.readAll()).contains(clinic));
-        // A second write keeps the other keys of the group.
-        QVERIFY(writeIniValues("./saveFile/hospital.ini", "systemCfg", {{"phone", "123"}}));
-        QCOMPARE(readIniValue("./saveFile/hospital.ini", "systemCfg", "hospital").toString(), clinic);
     }
 
     void clinicFilesReadThroughTheirAccessors()
