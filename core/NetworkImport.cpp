@@ -105,9 +105,6 @@ NetworkImport::Outcome NetworkImport::importAll(const Clinic& clinic,
     const bool clinicSet = !clinic.hospital.isEmpty() || !clinic.address.isEmpty() || !clinic.phone.isEmpty();
     for (const UserEntry& user : users) {
         out.device = user.devicename;
-        if (clinicSet)
-            m_cloud.updateDeviceInfo(clinic.hospital, clinic.phone, clinic.address, user.devicename);
-
         QVector<DeviceEntry> register_;
         if (!m_cloud.findDevice(user.devicename, &register_)) {
             out.status = Status::Offline;
@@ -117,6 +114,9 @@ NetworkImport::Outcome NetworkImport::importAll(const Clinic& clinic,
             out.status = Status::AccountRejected;
             return out;
         }
+        // Only a device whose password was accepted gets this clinic's details.
+        if (clinicSet)
+            m_cloud.updateDeviceInfo(clinic.hospital, clinic.phone, clinic.address, user.devicename);
         int stored = 0;
         const Status status = importDevice(user.devicename, &stored);
         out.stored += stored;

@@ -311,30 +311,47 @@ private slots:
         QCOMPARE(localRows("NI-E2"), cloudRows("NI-E2"));
     }
 
+    // A refused account stores nothing and leaves its device's clinic details in the cloud as
+    // they were; accounts before it import, those after it are not reached.
     void rejectedAccountsStoreNothing_data()
     {
-        QTest::addColumn<QString>("account");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("wrong password") << "NI-F" << "wrong";
-        QTest::newRow("unknown device") << "NI-NOBODY" << "pf";
-        QTest::newRow("name in other case") << "ni-f" << "pf";
-        QTest::newRow("password in other case") << "NI-F" << "PF";
+        QTest::addColumn<QStringList>("accounts"); // "<device>/<password>"
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("wrong password") << QStringList{"NI-F/wrong"} << "NI-F";
+        QTest::newRow("unknown device") << QStringList{"NI-NOBODY/pf"} << "NI-NOBODY";
+        QTest::newRow("name in other case") << QStringList{"ni-f/pf"} << "ni-f";
+        QTest::newRow("password in other case") << QStringList{"NI-F/PF"} << "NI-F";
+        QTest::newRow("second of three") << QStringList{"NI-G/pg", "NI-F/wrong", "NI-G2/pg2"} << "NI-F";
     }
     void rejectedAccountsStoreNothing()
     {
-        QFETCH(QString, account);
-        QFETCH(QString, password);
-        QVERIFY(LocalCloud::addDevice("NI-F", "pf"));
-        QVERIFY(LocalCloud::addReports("NI-F", 2, {"--no-notice"}));
-        setAccounts({{account, password}});
+        QFETCH(QStringList, accounts);
+        QFETCH(QString, refused);
+        QList<QPair<QString, QString>> users;
+        for (const QString& a : accounts)
+            users.append({a.section('/', 0, 0), a.section('/', 1)});
+        for (const char* d : {"NI-F", "NI-G", "NI-G2"}) {
+            QVERIFY(LocalCloud::addDevice(d, QString(d).mid(3).toLower().prepend('p')));
+            if (cloudRows(d).isEmpty())
+                QVERIFY(LocalCloud::addReports(d, 2, {"--no-notice"}));
+        }
+        const QString details = "select ifnull(hospital, '-') from deviceinfomation where devicename = '%1'";
+        setAccounts(users);
         NetworkImport import(m_cloud, m_indexdb, m_userdb);
         QStringList registered;
-        const NetworkImport::Outcome out = import.importAll({}, [&](const QString& d) { registered << d; });
+        const NetworkImport::Outcome out =
+            import.importAll({"Clinic of this PC", "0571", "Road 1"}, [&](const QString& d) { registered << d; });
         QCOMPARE(out.status, NetworkImport::Status::AccountRejected);
-        QCOMPARE(out.device, account);
-        QVERIFY(registered.isEmpty());
-        QCOMPARE(localRows(account).size(), 0);
-        QCOMPARE(localRows("NI-F").size(), 0);
+        QCOMPARE(out.device, refused);
+        const bool first = users.size() > 1;
+        QCOMPARE(registered, first ? QStringList{"NI-G"} : QStringList{});
+        QCOMPARE(localRows("NI-G"), first ? cloudRows("NI-G") : QStringList{});
+        QCOMPARE(LocalCloud::sql(details.arg("NI-G")), QStringList{first ? "Clinic of this PC" : "-"});
+        for (const char* d : {"NI-F", "NI-G2"}) {
+            QCOMPARE(LocalCloud::sql(details.arg(d)), QStringList{"-"});
+            QCOMPARE(localRows(d).size(), 0);
+        }
+        QCOMPARE(localRows(refused).size(), 0);
     }
 
     void hostileTextIsStoredUnchanged()
