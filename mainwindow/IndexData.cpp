@@ -4,6 +4,7 @@
 
 #include "DatabaseFileCopy.h"
 #include "MyMessageBox.h"
+#include "dataAccess.h"
 #include "dbHelper.h"
 
 #include <QDebug>
@@ -61,6 +62,9 @@ void Index::slot_restoresqlUI()
         if (!DatabaseFileCopy::isResultDatabase(source)) {
             result = DatabaseFileCopy::NotResultDatabase;
         } else {
+            // Every connection on the file, named ones included, is opened again on the
+            // restored file at its next use.
+            dataAccess::getInstance()->closeFile(target);
             dbHelper::getInstance()->close();
             result = DatabaseFileCopy::restore(source, target, &kept);
             if (result == DatabaseFileCopy::Done)

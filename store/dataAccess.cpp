@@ -3,6 +3,7 @@
 #include "FileUtils.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QSqlError>
 
 dataAccess* dataAccess::getInstance()
@@ -26,6 +27,7 @@ bool dataAccess::open(const QString& name, const QString& fileName, const QStrin
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(fileName);
     }
+    m_names.insert(name);
     if (db.isOpen())
         return true;
     if (!db.open()) {
@@ -47,6 +49,7 @@ bool dataAccess::isOpen(const QString& name) const
 
 void dataAccess::remove(const QString& name)
 {
+    m_names.remove(name);
     if (!QSqlDatabase::contains(name))
         return;
     {
@@ -54,4 +57,22 @@ void dataAccess::remove(const QString& name)
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+void dataAccess::closeFile(const QString& fileName)
+{
+    const QString file = QFileInfo(fileName).canonicalFilePath();
+    if (file.isEmpty())
+        return;
+    QSet<QString> names = m_names;
+    names.insert(QLatin1String(QSqlDatabase::defaultConnection));
+    for (const QString& name : qAsConst(names)) {
+        if (!QSqlDatabase::contains(name))
+            continue;
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen() && QFileInfo(db.databaseName()).canonicalFilePath() == file) {
+            qDebug() << "dataAccess::closeFile" << name << fileName;
+            db.close();
+        }
+    }
 }

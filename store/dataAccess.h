@@ -1,4 +1,5 @@
 #pragma once
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -17,7 +18,12 @@ public:
     bool isOpen(const QString& name) const;
     // Closes and forgets the connection `name`.
     void remove(const QString& name);
+    // Closes every connection on the SQLite file `fileName`: those opened here and the default
+    // one. Each is opened again on its next use, on whatever file then has that name. Called
+    // before the file is replaced, so nothing keeps reading or writing the replaced one.
+    void closeFile(const QString& fileName);
 
 private:
     dataAccess() = default;
+    QSet<QString> m_names; // connections opened through open()
 };

@@ -68,6 +68,59 @@ int count(const char* table)
     return q.next() ? q.value(0).toInt() : -1;
 }
 
+// Opens the device accounts from the window and runs `act` on the dialog; returns the accounts it
+// listed when it opened.
+QStringList withAccountsDialog(Index& w, const std::function<void(QDialog*)>& act = nullptr)
+{
+    QStringList shown;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dlg || !dlg->inherits("User") || !timer.isActive())
+            return;
+        timer.stop();
+        const QAbstractItemModel* list = dlg->findChild<QAbstractItemView*>(QStringLiteral("tableView"))->model();
+        for (int row = 0; row < list->rowCount(); ++row)
+            shown << list->index(row, 0).data().toString();
+        if (act)
+            act(dlg);
+        dlg->accept();
+    });
+    timer.start(20);
+    w.slot_userUI();
+    return shown;
+}
+
+QStringList accountsIn(const QString& file)
+{
+    QStringList names;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("accounts_check"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("select devicename from user order by id")))
+            while (q.next())
+                names << q.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("accounts_check"));
+    return names;
+}
+
+bool addAccountTo(const QString& file, const QString& name)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("accounts_check"));
+        db.setDatabaseName(file);
+        QSqlQuery q(db);
+        ok = db.open() && q.prepare(QStringLiteral("insert into user (devicename, devicepassword) values (?, 'pw')"));
+        q.addBindValue(name);
+        ok = ok && q.exec();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("accounts_check"));
+    return ok;
+}
+
 int listed(Index& w)
 {
     return w.form()->tableWidget->model()->rowCount();
@@ -293,13 +346,16 @@ private slots:
         QCOMPARE(titles, QStringLiteral("Save file|Open file|"));
     }
 
-    // In network mode only "database.db3" is replaced.
+    // In network mode only "database.db3" is replaced. The device accounts, kept there, are those
+    // of the restored file at the next opening of their dialog, also when it was open before.
     void networkModeUsesDb3()
     {
         TempWorkDir dir;
         QVERIFY(prepareMainDatabase());
         QVERIFY(dbHelper::upgradeSchema(QStringLiteral("database.db3")));
         QVERIFY(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("serial-copy.db3")) == DatabaseFileCopy::Done);
+        QVERIFY(addAccountTo(dir.file("database.db3"), QStringLiteral("QV-REPLACED")));
+        QVERIFY(addAccountTo(dir.file("serial-copy.db3"), QStringLiteral("QV-RESTORED")));
         const QByteArray db2 = hashOf(dir.file("database.db2"));
         {
             QSettings mode(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
@@ -309,12 +365,29 @@ private slots:
         QVERIFY(dbHelper::getInstance()->openDatabase());
         MessageBoxCloser boxes;
         Index w;
-        SaveDialogAnswer answer(dir.file("serial-copy.db3"));
-        w.slot_restoresqlUI();
-        QCOMPARE(answer.filter, QStringLiteral("*.db3"));
+        QCOMPARE(withAccountsDialog(w), QStringList{"QV-REPLACED"});
+        const QByteArray restored = hashOf(dir.file("serial-copy.db3"));
+        {
+            SaveDialogAnswer answer(dir.file("serial-copy.db3"));
+            w.slot_restoresqlUI();
+            QCOMPARE(answer.filter, QStringLiteral("*.db3"));
+        }
         QVERIFY(boxes.texts.value(0).startsWith(QStringLiteral("恢复成功")));
-        QCOMPARE(hashOf(dir.file("database.db3")), hashOf(dir.file("serial-copy.db3")));
+        QCOMPARE(hashOf(dir.file("database.db3")), restored);
         QCOMPARE(hashOf(dir.file("database.db2")), db2);
+
+        boxes.texts.clear();
+        const QStringList shown = withAccountsDialog(w, [](QDialog* dlg) {
+            dlg->findChild<QLineEdit*>(QStringLiteral("lineEdit_devicename"))->setText(QStringLiteral("QV-ADDED"));
+            dlg->findChild<QLineEdit*>(QStringLiteral("lineEdit_password"))->setText(QStringLiteral("pw2"));
+            QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("pushButton_add")), Qt::LeftButton);
+        });
+        QCOMPARE(shown, QStringList{"QV-RESTORED"});
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("保存成功")});
+        QCOMPARE(accountsIn(dir.file("database.db3")), QStringList({"QV-RESTORED", "QV-ADDED"}));
+        const QStringList kept = QDir(dir.path()).entryList({"database.db3.before-restore-*"}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(accountsIn(dir.file(kept.value(0))), QStringList{"QV-REPLACED"});
     }
 
     // A restore closes the link; what the analyzer measured meanwhile is fetched after the
