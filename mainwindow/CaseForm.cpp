@@ -122,6 +122,10 @@ void CaseForm::clear()
     for (QComboBox* combo : {ui->speciesname, ui->animalsexname, ui->sampletypename, ui->sendinspectorname,
                              ui->inspectorname, ui->reviewername, ui->clinicalinformation, ui->remark})
         setComboText(combo, QString());
+    // The times a form for no result shows: today, midnight.
+    const QDateTime none(QDate::currentDate(), QTime(0, 0));
+    for (QDateTimeEdit* edit : {ui->chkdatetime, ui->sampletime, ui->sendinspectordate})
+        edit->setDateTime(none);
     m_shown = edited();
     m_shownId.clear();
 }

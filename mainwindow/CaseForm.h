@@ -26,7 +26,7 @@ public:
     void show(const PanelChkRecord& record);
     // Takes the fields as they are now as the fields shown (after they were saved).
     void takeAsShown() { m_shown = edited(); }
-    // Empties every field and forgets the shown result.
+    // Empties every field, shows today at midnight as its times and forgets the shown result.
     void clear();
     QString shownId() const { return m_shownId; }
     const CaseFields& shown() const { return m_shown; }

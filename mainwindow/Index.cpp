@@ -63,10 +63,7 @@ Index::Index(QWidget* parent)
     connect(m_updateManager, &QNetworkAccessManager::finished, this, &Index::replyFinished);
     requestUpdateDescription();
 
-    const QDate today = QDate::fromString(QDateTime::currentDateTime().toString("yyyy-MM-dd"), "yyyy-MM-dd");
-    ui->sendinspectordate->setDate(today);
-    ui->sampletime->setDate(today);
-    ui->chkdatetime->setDate(today);
+    m_caseForm->clear();
     ui->sampletime->setCalendarPopup(true);
     ui->sendinspectordate->setCalendarPopup(true);
     ui->chkdatetime->setCalendarPopup(true);

@@ -275,6 +275,7 @@ private slots:
         MessageBoxCloser boxes;
         Index w;
         Ui::Index* f = w.form();
+        const QString noResult = f->chkdatetime->text() + f->sampletime->text() + f->sendinspectordate->text();
         const QAbstractItemModel* list = f->tableWidget->model();
         for (int row = 0; row < list->rowCount(); ++row) {
             if (list->index(row, 0).data().toInt() == 1)
@@ -310,6 +311,7 @@ private slots:
 
         // Nothing of the replaced result is shown, and a save stores nothing and says so.
         QCOMPARE(f->patientinfoname->text(), QString());
+        QCOMPARE(f->chkdatetime->text() + f->sampletime->text() + f->sendinspectordate->text(), noResult);
         QCOMPARE(f->tableWidget_2->rowCount(), 0);
         QVERIFY(!f->tableWidget->selectionModel()->hasSelection());
         for (QPushButton* save : {f->pushButton_14, f->pushButton_6}) {

@@ -94,6 +94,15 @@ QStringList listedIds(Index& w)
     return ids;
 }
 
+// The check, sampling and sending times the case form shows.
+QStringList formTimes(Ui::Index* f)
+{
+    QStringList times;
+    for (const QDateTimeEdit* e : {f->chkdatetime, f->sampletime, f->sendinspectordate})
+        times << e->text();
+    return times;
+}
+
 // Closes the next modal dialog that opens (Cancel), or runs `act` on it.
 void whenDialogOpens(std::function<void(QDialog*)> act = nullptr)
 {
@@ -508,12 +517,15 @@ private slots:
         MessageBoxCloser boxes;
         Index w;
         Ui::Index* f = w.form();
+        const QStringList noResult = formTimes(f);
         f->tableWidget->selectRow(rowOf(w, a));
         QCOMPARE(f->patientinfoname->text(), QStringLiteral("Lucky"));
+        QVERIFY(formTimes(f) != noResult);
         QTest::mouseClick(f->pushButton_5, Qt::LeftButton);
         QTRY_COMPARE(f->tableWidget_2->rowCount(), 0);
         QCOMPARE(f->patientinfoname->text(), QString());
         QCOMPARE(f->speciesname->currentText(), QString());
+        QCOMPARE(formTimes(f), noResult);
         QCOMPARE(column(a, "state").toInt(), 0);
 
         const QStringList before = storedRow(b);
