@@ -16,6 +16,8 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -41,6 +43,20 @@ void setTime(QDateTimeEdit* edit, const QDateTime& time)
         edit->setDateTime(time);
 }
 
+// The width at which `edit` shows `text` whole: the text, the edit's own 2 px each side, its
+// margins and the frame and padding that the style (sheet) gives it.
+int widthShowing(const QLineEdit* edit, const QString& text)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(edit);
+    opt.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
+    opt.state |= QStyle::State_Sunken;
+    const QMargins margins = edit->textMargins();
+    const QSize content(edit->fontMetrics().horizontalAdvance(text) + 1 + 4 + margins.left() + margins.right(),
+                        edit->sizeHint().height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, content, edit).width();
+}
+
 QString cellText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -62,6 +78,9 @@ ConsolidatedReport::ConsolidatedReport(const PanelChkRecord& record, QWidget* pa
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/images/bianji.png")));
     ui->pushButton->setShortcut(QKeySequence(QStringLiteral("F2")));
+    // Ages of up to three digits (years and months) show whole.
+    for (QLineEdit* age : {ui->lineEdit_6, ui->lineEdit_13})
+        age->setFixedWidth(widthShowing(age, QStringLiteral("000")));
 
     QTableWidget* table = ui->tableWidget;
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -1,5 +1,5 @@
 // Texts that a translation makes longer still fit their widgets: every visible button, check box,
-// radio button, label and table header section of the main window (both tabs, before and after a
+// radio button, label, line edit and table header section of the main window (both tabs, before and after a
 // result is chosen), the merged report, the print settings (both pages), the settings and the
 // dialogs they open, the advanced search, the recycle bins, the QC query and the sign-in shows its
 // whole text in English and Russian, each window at the size it opens with, in a desktop's
@@ -34,11 +34,13 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -104,6 +106,20 @@ QStringList clippedTexts(QWidget* root)
         const int need = l->fontMetrics().horizontalAdvance(l->text());
         if (need > l->contentsRect().width())
             out << describe(l, l->text(), need, l->contentsRect().width());
+    }
+    for (QLineEdit* e : root->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(root) || e->text().isEmpty())
+            continue;
+        // The room QLineEdit draws its text in: the style's contents less the margins and 2 px
+        // each side.
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+        opt.state |= QStyle::State_Sunken;
+        const int room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).marginsRemoved(e->textMargins()).width() - 4;
+        const int need = e->fontMetrics().horizontalAdvance(e->text());
+        if (need > room)
+            out << describe(e, e->text(), need, room);
     }
     for (QHeaderView* h : root->findChildren<QHeaderView*>()) {
         if (!h->isVisibleTo(root) || h->orientation() != Qt::Horizontal)
@@ -280,6 +296,9 @@ private slots:
         if (window == "merged") {
             PanelChkRecord r = sampleRecord("S001");
             dialog.reset(new ConsolidatedReport(r, &main));
+            // Ages of three digits (years, months).
+            dialog->findChild<QLineEdit*>("lineEdit_6")->setText("100");
+            dialog->findChild<QLineEdit*>("lineEdit_13")->setText("11");
         } else if (window.startsWith("printsettings")) {
             auto* p = new PrintPreview(&main);
             dialog.reset(p);
