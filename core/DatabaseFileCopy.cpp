@@ -95,11 +95,23 @@ DatabaseFileCopy::Result DatabaseFileCopy::restore(const QString& source, const 
         return copied;
     }
     QString keptPath;
+    const Result swapped = swapIn(incoming, target, QDateTime::currentDateTime(), &keptPath);
+    if (swapped != Done)
+        QFile::remove(incoming);
+    else if (kept)
+        *kept = keptPath;
+    return swapped;
+}
+
+DatabaseFileCopy::Result DatabaseFileCopy::swapIn(const QString& incoming, const QString& target,
+                                                  const QDateTime& when, QString* kept)
+{
+    kept->clear();
+    QString keptPath;
     if (QFileInfo::exists(target)) {
-        keptPath = keptName(target, QDateTime::currentDateTime());
+        keptPath = keptName(target, when);
         if (!QFile::rename(target, keptPath)) {
             qDebug() << "DatabaseFileCopy: cannot keep" << target << "as" << keptPath;
-            QFile::remove(incoming);
             return TargetUnwritable;
         }
     }
@@ -107,11 +119,9 @@ DatabaseFileCopy::Result DatabaseFileCopy::restore(const QString& source, const 
         qDebug() << "DatabaseFileCopy: cannot put the copy in place of" << target;
         if (!keptPath.isEmpty() && !QFile::rename(keptPath, target))
             qDebug() << "DatabaseFileCopy: the replaced database stays as" << keptPath;
-        QFile::remove(incoming);
         return TargetUnwritable;
     }
-    if (kept)
-        *kept = keptPath;
+    *kept = keptPath;
     return Done;
 }
 

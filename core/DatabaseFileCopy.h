@@ -30,6 +30,11 @@ public:
     // "<target>.before-restore-<yyyyMMdd-hhmmss>", numbered "-2", "-3", ... when taken.
     static QString keptName(const QString& target, const QDateTime& when);
 
+    // The last step of a restore: renames an existing `target` to keptName(target, when) (into
+    // `kept`) and `incoming` into its place. When that fails the kept file is put back, so
+    // `target` stays as it was and `kept` is empty.
+    static Result swapIn(const QString& incoming, const QString& target, const QDateTime& when, QString* kept);
+
     // Whether `fileName` is a readable SQLite database holding PanelChkResult and PanelQcResult.
     static bool isResultDatabase(const QString& fileName);
 

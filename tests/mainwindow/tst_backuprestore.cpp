@@ -330,6 +330,43 @@ private slots:
         }
     }
 
+    // The replaced file's name is new at every restore, also within one second; when the copy
+    // cannot be put in place, the replaced file is put back.
+    void swapKeepsOrPutsBackTheReplacedFile()
+    {
+        TempWorkDir dir;
+        const auto write = [](const QString& file, const QByteArray& text) {
+            QFile f(file);
+            return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+        };
+        const auto read = [](const QString& file) {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+        };
+        const QString target = dir.file("database.db2");
+        const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+        const QString base = target + ".before-restore-20260304-050607";
+        QCOMPARE(DatabaseFileCopy::keptName(target, when), base);
+        QString kept;
+        for (const char* text : {"second", "third", "fourth"}) {
+            QVERIFY(write(target, "replaced by " + QByteArray(text)));
+            QVERIFY(write(dir.file("incoming"), text));
+            QCOMPARE(DatabaseFileCopy::swapIn(dir.file("incoming"), target, when, &kept), DatabaseFileCopy::Done);
+            QCOMPARE(read(target), QByteArray(text));
+            QCOMPARE(read(kept), "replaced by " + QByteArray(text));
+        }
+        QCOMPARE(kept, base + "-3");
+        QCOMPARE(QDir(dir.path()).entryList({"database.db2.before-restore-*"}, QDir::Files),
+                 QStringList({"database.db2.before-restore-20260304-050607", "database.db2.before-restore-20260304-050607-2",
+                              "database.db2.before-restore-20260304-050607-3"}));
+
+        // The copy cannot be renamed into place (it is gone): the database stays where it was.
+        QCOMPARE(DatabaseFileCopy::swapIn(dir.file("incoming"), target, when, &kept), DatabaseFileCopy::TargetUnwritable);
+        QVERIFY(kept.isEmpty());
+        QCOMPARE(read(target), QByteArray("fourth"));
+        QVERIFY(!QFile::exists(base + "-4"));
+    }
+
     // The file dialogs are titled in the language chosen.
     void dialogTitlesFollowTheLanguage()
     {
