@@ -62,10 +62,9 @@ void Index::slot_restoresqlUI()
         if (!DatabaseFileCopy::isResultDatabase(source)) {
             result = DatabaseFileCopy::NotResultDatabase;
         } else {
-            // Every connection on the file, named ones included, is opened again on the
+            // Every connection on the file, the main one and named ones, is opened again on the
             // restored file at its next use.
             dataAccess::getInstance()->closeFile(target);
-            dbHelper::getInstance()->close();
             result = DatabaseFileCopy::restore(source, target, &kept);
             if (result == DatabaseFileCopy::Done)
                 dbHelper::upgradeSchema(target);

@@ -556,13 +556,23 @@ namespace {
 
 // Runs the selects of one keyset page, newest first: rows with a check time from the key on (an
 // index on the check time gives them in order), then rows without one, by id. `head` selects
-// the columns and holds the where clause, `conditions` and `common` narrow it; `read` appends
-// what a query gives.
+// the columns and holds the where clause, `conditions` and `common` narrow it; `read` runs a
+// query with its values and appends what it gives to `out`.
+template <typename Rows>
 bool selectKeysetPage(QSqlDatabase& db, const char* where, const QString& head, const QString& conditions,
-                      const QVariantList& common, const Indexdb::ListKey* after, int limit,
-                      const std::function<bool(QSqlQuery&, const QVariantList&, int*)>& read)
+                      const QVariantList& common, const Indexdb::ListKey* after, int limit, Rows* out,
+                      const std::function<bool(QSqlQuery&, const QVariantList&)>& read)
 {
-    int got = 0;
+    const int before = out->size();
+    const auto run = [&](const QString& sql, const QVariantList& values) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(sql);
+        if (read(query, values))
+            return true;
+        logSqlError(where, query);
+        return false;
+    };
     if (!after || !after->chkdatetime.isNull()) {
         QString sql = head + conditions + QStringLiteral(" and chkdatetime is not null");
         QVariantList values = common;
@@ -572,15 +582,10 @@ bool selectKeysetPage(QSqlDatabase& db, const char* where, const QString& head, 
         }
         sql += QLatin1String(kListOrder) + QStringLiteral(" limit ?");
         values << limit;
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.prepare(sql);
-        if (!read(query, values, &got)) {
-            logSqlError(where, query);
+        if (!run(sql, values))
             return false;
-        }
     }
-    const int left = limit - got;
+    const int left = limit - (out->size() - before);
     if (left <= 0)
         return true;
     QString sql = head + conditions + QStringLiteral(" and chkdatetime is null");
@@ -591,14 +596,7 @@ bool selectKeysetPage(QSqlDatabase& db, const char* where, const QString& head, 
     }
     sql += QStringLiteral(" ORDER BY id DESC limit ?");
     values << left;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    if (!read(query, values, &got)) {
-        logSqlError(where, query);
-        return false;
-    }
-    return true;
+    return run(sql, values);
 }
 
 } // namespace
@@ -612,13 +610,9 @@ bool Indexdb::queryListPage(const QueryFilter* filter, const ListKey* after, int
     QString conditions;
     if (filter)
         appendFilter(*filter, &conditions, &common);
-    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryListPage", head, conditions, common, after, limit,
-                            [&](QSqlQuery& query, const QVariantList& values, int* got) {
-                                const int before = out->size();
-                                if (!runListSelect(query, nullptr, values, out, keys))
-                                    return false;
-                                *got += out->size() - before;
-                                return true;
+    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryListPage", head, conditions, common, after, limit, out,
+                            [&](QSqlQuery& query, const QVariantList& values) {
+                                return runListSelect(query, nullptr, values, out, keys);
                             });
 }
 
@@ -775,13 +769,9 @@ bool Indexdb::queryQcListPage(const QcQueryFilter* filter, const ListKey* after,
     QString conditions;
     if (filter)
         appendQcFilter(*filter, &conditions, &common);
-    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryQcListPage", head, conditions, common, after, limit,
-                            [&](QSqlQuery& query, const QVariantList& values, int* got) {
-                                const int before = out->size();
-                                if (!runQcListSelect(query, values, out, keys))
-                                    return false;
-                                *got += out->size() - before;
-                                return true;
+    return selectKeysetPage(m_sqlDatabase, "Indexdb::queryQcListPage", head, conditions, common, after, limit, out,
+                            [&](QSqlQuery& query, const QVariantList& values) {
+                                return runQcListSelect(query, values, out, keys);
                             });
 }
 

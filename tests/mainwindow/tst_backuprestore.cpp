@@ -91,34 +91,25 @@ QStringList withAccountsDialog(Index& w, const std::function<void(QDialog*)>& ac
     return shown;
 }
 
-QStringList accountsIn(const QString& file)
+// The device accounts stored in `file`, after adding `add` when given.
+QStringList accountsIn(const QString& file, const QString& add = QString())
 {
     QStringList names;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("accounts_check"));
         db.setDatabaseName(file);
         QSqlQuery q(db);
-        if (db.open() && q.exec(QStringLiteral("select devicename from user order by id")))
+        if (db.open() && !add.isEmpty()) {
+            q.prepare(QStringLiteral("insert into user (devicename, devicepassword) values (?, 'pw')"));
+            q.addBindValue(add);
+            q.exec();
+        }
+        if (q.exec(QStringLiteral("select devicename from user order by id")))
             while (q.next())
                 names << q.value(0).toString();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("accounts_check"));
     return names;
-}
-
-bool addAccountTo(const QString& file, const QString& name)
-{
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("accounts_check"));
-        db.setDatabaseName(file);
-        QSqlQuery q(db);
-        ok = db.open() && q.prepare(QStringLiteral("insert into user (devicename, devicepassword) values (?, 'pw')"));
-        q.addBindValue(name);
-        ok = ok && q.exec();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("accounts_check"));
-    return ok;
 }
 
 int listed(Index& w)
@@ -393,8 +384,8 @@ private slots:
         QVERIFY(prepareMainDatabase());
         QVERIFY(dbHelper::upgradeSchema(QStringLiteral("database.db3")));
         QVERIFY(DatabaseFileCopy::backup(dir.file("database.db2"), dir.file("serial-copy.db3")) == DatabaseFileCopy::Done);
-        QVERIFY(addAccountTo(dir.file("database.db3"), QStringLiteral("QV-REPLACED")));
-        QVERIFY(addAccountTo(dir.file("serial-copy.db3"), QStringLiteral("QV-RESTORED")));
+        QCOMPARE(accountsIn(dir.file("database.db3"), "QV-REPLACED"), QStringList{"QV-REPLACED"});
+        QCOMPARE(accountsIn(dir.file("serial-copy.db3"), "QV-RESTORED"), QStringList{"QV-RESTORED"});
         const QByteArray db2 = hashOf(dir.file("database.db2"));
         {
             QSettings mode(QStringLiteral("./saveFile/database.ini"), QSettings::IniFormat);
