@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential gcc g++ cmake ninja-build pkg-config git
+  build-essential gcc g++ libc6-dev cmake ninja-build pkg-config git
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libqt5sql5-sqlite libqt5sql5-mysql libqt5serialport5-dev libqt5websockets5-dev libqt5svg5-dev
   libxlsxwriter-dev zlib1g-dev librabbitmq-dev sqlite3 mariadb-server
